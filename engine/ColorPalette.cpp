@@ -1,0 +1,3 @@
+#include "ColorPalette.h"
+
+std::array<quint32, 256> ColorPalette{};

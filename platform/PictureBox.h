@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+#include <memory>
+
+#include "PrintTarget.h"
+
+class QPainter;
+
+// Sees what a picture box draws: the headless renderer and tests record it.
+class PictureBoxObserver {
+public:
+    virtual ~PictureBoxObserver() = default;
+    virtual void OnCls() = 0;
+    // A non-empty text drawn with its top-left corner at pixel (x, y) of the box.
+    virtual void OnText(int x, int y, quint32 colour, const QString& text) = 0;
+};
+
+// A picture box: a background picture, a font, a coordinate scale in pixels or twips with an
+// origin offset, and a persistent image that keeps what was printed until the next Cls.
+class PictureBox : public QWidget, public PrintTarget {
+    Q_OBJECT
+public:
+    enum class ScaleMode { Pixels, Twips };
+
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    // The box's size in pixels; the persistent image follows it.
+    void SetBoxSize(QSize size);
+
+    // Drawn at the top-left corner, cut off where the box is smaller.
+    void SetPicture(const QImage& picture);
+    const QImage& Picture() const { return m_picture; }
+
+    void SetBackColor(quint32 colour);
+    void SetPrintFont(const QFont& font);
+    const QFont& PrintFont() const { return m_font; }
+    void SetScaleMode(ScaleMode mode);
+    // Where the origin (0, 0) of the box's coordinates lies, in pixels from the top-left corner.
+    void SetOrigin(QPoint offsetPixels);
+    quint32 ForeColor() const { return m_foreColor; }
+
+    void SetObserver(PictureBoxObserver* observer) { m_observer = observer; }
+
+    // The picture as the user sees it: background with everything printed over it.
+    QImage Image() const;
+
+    // PrintTarget
+    void Cls() override;
+    double CurrentX() const override { return m_currentX; }
+    double CurrentY() const override { return m_currentY; }
+    void SetCurrentX(double x) override { m_currentX = x; }
+    void SetCurrentY(double y) override { m_currentY = y; }
+    void SetForeColor(quint32 colour) override { m_foreColor = colour; }
+    void Print(const QString& text, bool keepLineOpen) override;
+    void PrintNewLine() override;
+    double TextWidth(const QString& text) const override;
+    double TextHeight(const QString& text) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    double UnitsPerPixel() const;
+    QPoint ToPixels(double x, double y) const;
+    void DrawText(const QString& text);
+    void EndPainting() const;
+    void ResetImage();
+
+    QImage m_picture;
+    mutable QImage m_image;
+    // Kept open between prints so a redraw of many single characters stays cheap; closed before
+    // the image is read or shown.
+    mutable std::unique_ptr<QPainter> m_painter;
+    QFont m_font;
+    QFontMetricsF m_metrics{QFont()};
+    double m_ascent = 0;
+    quint32 m_backColor = 0x000000;
+    quint32 m_foreColor = 0x000000;
+    ScaleMode m_scaleMode = ScaleMode::Pixels;
+    QPoint m_origin;
+    double m_currentX = 0;
+    double m_currentY = 0;
+    double m_lineHeight = 12;
+    PictureBoxObserver* m_observer = nullptr;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Rounding.h"
+
+// Layout is in twips, drawing in pixels: 15 twips a pixel, always (96 dpi logical).
+namespace Units {
+
+constexpr int kTwipsPerPixel = 15;
+
+inline int TwipsToPixels(double twips) {
+    return RoundHalfEven(twips / kTwipsPerPixel);
+}
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
+
+// Point sizes at 96 dpi: 9 pt is 12 px.
+inline int PointsToPixels(double points) {
+    return RoundHalfEven(points * 96.0 / 72.0);
+}
+
+}  // namespace Units

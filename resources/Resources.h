@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace Resources {
+
+// The built-in sample text with the given name (for example "Text1"), with CR LF line ends.
+// The file's final line break is not part of the text.
+QString SampleText(const QString& name);
+
+}  // namespace Resources

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextCursor>
+
+#include "TextBox.h"
+
+namespace {
+
+TEST(TextBox, ProgramWritesReadBackExactly) {
+    TextBox box;
+    QSignalSpy changes(&box, &TextBox::Change);
+    for (const QString& text :
+         {QString("a\r\nb"), QString("lone\rcr"), QString("lone\nlf"), QString("\r\n\r\n"),
+          QString("end\r"), QString("\u2029x\u2028"), QString("中文\r\n"), QString()}) {
+        box.SetText(text);
+        EXPECT_EQ(box.Text(), text);
+    }
+    EXPECT_EQ(changes.count(), 8);  // every write raises Change, even an unchanged one
+}
+
+TEST(TextBox, TextStopsAtNul) {
+    TextBox box;
+    box.SetText(QStringLiteral("abc") + QChar(0) + QStringLiteral("def"));
+    EXPECT_EQ(box.Text(), "abc");
+}
+
+TEST(TextBox, UserEditsKeepCrLfAndLoneBreaks) {
+    TextBox box;
+    box.SetText("a\rb\r\nc\nd");
+    QSignalSpy changes(&box, &TextBox::Change);
+    box.setFocus();
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClicks(&box, "e");
+    EXPECT_EQ(box.Text(), "a\rb\r\nc\nd\r\ne");
+    box.moveCursor(QTextCursor::Start);
+    QTest::keyClick(&box, Qt::Key_Delete);  // removes "a"
+    QTest::keyClick(&box, Qt::Key_Delete);  // removes the lone CR
+    EXPECT_EQ(box.Text(), "b\r\nc\nd\r\ne");
+    box.moveCursor(QTextCursor::EndOfBlock);
+    QTest::keyClick(&box, Qt::Key_Delete);  // joins the first two lines
+    EXPECT_EQ(box.Text(), "bc\nd\r\ne");
+    QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);  // a plain line break too
+    EXPECT_EQ(box.Text(), "b\r\nc\nd\r\ne");
+    EXPECT_EQ(changes.count(), 6);
+}
+
+// Random edits through the document, including select-all replacement and undo, keep the text
+// and what is shown in step.
+TEST(TextBox, RandomEditsStayInStepWithTheDocument) {
+    TextBox box;
+    box.SetText("one\r\ntwo\rthree\nfour\r\n");
+    QRandomGenerator random(7);
+    const QStringList inserts = {"x", "\n", "ab\ncd", "", "中", "\n\n"};
+    for (int step = 0; step < 300; ++step) {
+        QTextCursor cursor(box.document());
+        const int size = box.document()->characterCount() - 1;
+        const int a = random.bounded(size + 1);
+        const int b = random.bounded(size + 1);
+        cursor.setPosition(a);
+        cursor.setPosition(b, QTextCursor::KeepAnchor);
+        switch (random.bounded(4)) {
+            case 0:
+                box.undo();
+                break;
+            case 1:
+                cursor.select(QTextCursor::Document);
+                cursor.insertText(inserts[random.bounded(inserts.size())]);
+                break;
+            default:
+                cursor.insertText(inserts[random.bounded(inserts.size())]);
+        }
+        QString shown = box.document()->toRawText();
+        shown.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        ASSERT_EQ(TextBox::ToDisplay(box.Text()), shown) << "step " << step;
+    }
+}
+
+}  // namespace
