@@ -15,12 +15,13 @@ void ClassicPane::ParseScript(const QString& editorText) {
     m_state.SectionCount = 0;
     m_lookupValid = false;
     m_sectionList.Clear();
-    m_state.ScriptLines = ScriptText::SplitLines(editorText);
+    m_state.SourceText = editorText;
+    m_state.ScriptLines = ScriptText::SplitLines(m_state.SourceText);
     const qint32 n = qint32(m_state.ScriptLines.size());
     for (m_state.LineCursor = 0; m_state.LineCursor < n; ++m_state.LineCursor) {
-        QString& line = m_state.ScriptLines[size_t(m_state.LineCursor)];
+        QStringView& line = m_state.ScriptLines[size_t(m_state.LineCursor)];
         line = ScriptText::TrimSpaces(line);
-        ClassifyLine(QString(line));
+        ClassifyLine(line);
     }
     if (m_state.SectionStarts.size() <= size_t(m_state.SectionCount))
         m_state.SectionStarts.resize(size_t(m_state.SectionCount) + 1);
@@ -48,35 +49,35 @@ void ClassicPane::RecordSection(const QString& name) {
     ++m_state.SectionCount;
 }
 
-void ClassicPane::ClassifyLine(const QString& line) {
-    QString& stored = m_state.ScriptLines[size_t(m_state.LineCursor)];
+void ClassicPane::ClassifyLine(QStringView line) {
+    QStringView& stored = m_state.ScriptLines[size_t(m_state.LineCursor)];
     if (line.startsWith(QLatin1Char('['))) {
         if (line.size() >= 3 && line[1] == QLatin1Char('@') && line.endsWith(QLatin1Char(']')))
-            RecordSection(line.mid(2, line.size() - 3));
+            RecordSection(line.mid(2, line.size() - 3).toString());
         m_state.InBlock = false;
         return;
     }
     if (line.startsWith(QLatin1Char('#'))) {
-        const QString upper = line.toUpper();
-        if (upper == QLatin1String("#IF") || upper == QLatin1String("#ACT")) {
+        using ScriptText::UpperEquals;
+        if (UpperEquals(line, QLatin1String("#IF")) || UpperEquals(line, QLatin1String("#ACT"))) {
             m_state.InBlock = true;
-        } else if (upper == QLatin1String("#SAY")) {
+        } else if (UpperEquals(line, QLatin1String("#SAY"))) {
             m_state.InBlock = false;
         }
-        stored.clear();
+        stored = QStringView();
         return;
     }
     if (line == QLatin1String("}") || line == QLatin1String("{")) {
-        stored.clear();
+        stored = QStringView();
         m_state.InBlock = false;
         return;
     }
     if (line.startsWith(QLatin1Char('('))) {
-        if (line.endsWith(QLatin1Char(')'))) stored.clear();
+        if (line.endsWith(QLatin1Char(')'))) stored = QStringView();
         return;
     }
-    const bool isGoto = line.left(4).toUpper() == QLatin1String("GOTO");
-    if (!isGoto && m_state.InBlock) stored.clear();
+    const bool isGoto = ScriptText::UpperStartsWith(line, QLatin1String("GOTO"));
+    if (!isGoto && m_state.InBlock) stored = QStringView();
 }
 
 void ClassicPane::RenderSection(int k) {
@@ -110,28 +111,28 @@ void ClassicPane::DrawSectionBody(int k) {
     const qint32 lastLine = qint32(m_state.ScriptLines.size()) - 1;
     m_state.LineCursor = m_state.SectionStarts[size_t(k)] + 1;
     while (m_state.LineCursor <= end) {
-        const QString& line = m_state.ScriptLines[size_t(m_state.LineCursor)];
+        const QStringView line = m_state.ScriptLines[size_t(m_state.LineCursor)];
         if (line.contains(QLatin1String("[@"))) {
             m_state.LineCursor = lastLine;
             return;
         }
-        RenderLine(QString(line));
+        RenderLine(line);
         if (m_pendingJump >= 0) return;
         ++m_state.LineCursor;
     }
 }
 
-int ClassicPane::FindSectionByName(const QString& name) {
+int ClassicPane::FindSectionByName(QStringView name) {
     if (!m_lookupValid) {
         m_sectionLookup.clear();
         for (int i = m_state.SectionCount - 1; i >= 0; --i)
             m_sectionLookup.insert(m_state.SectionNames[size_t(i)].toUpper(), i);
         m_lookupValid = true;
     }
-    return m_sectionLookup.value(name.toUpper(), -1);
+    return m_sectionLookup.value(name.toString().toUpper(), -1);
 }
 
-void ClassicPane::GotoSection(const QString& name) {
+void ClassicPane::GotoSection(QStringView name) {
     const int target = FindSectionByName(name);
     if (target < 0) return;
     if (!m_rendering) {
@@ -142,7 +143,7 @@ void ClassicPane::GotoSection(const QString& name) {
     m_pendingJump = target;
 }
 
-void ClassicPane::RenderLine(const QString& line) {
+void ClassicPane::RenderLine(QStringView line) {
     MarkupReader(*this).RenderLine(line);
 }
 

@@ -24,15 +24,15 @@ public:
     void ParseScript(const QString& editorText);
     // Classifies the line at LineCursor (a trimmed copy of it), blanking what a dialogue never
     // shows.
-    void ClassifyLine(const QString& line);
+    void ClassifyLine(QStringView line);
     // Draws section k from a cleared picture; out-of-range numbers draw nothing.
     void RenderSection(int k);
     // Draws the first section named name (case-insensitive) instead of the current one. A name
     // that matches no section, or a section already being drawn in the current chain of jumps,
     // is ignored.
-    void GotoSection(const QString& name);
+    void GotoSection(QStringView name);
     // Reads one script line's markup and draws it.
-    void RenderLine(const QString& line);
+    void RenderLine(QStringView line);
     void DrawRun(const QString& text, int x, int y, quint32 colour);
     float MeasureText(const QString& text) const;
 
@@ -43,7 +43,7 @@ public:
 private:
     void RecordSection(const QString& name);
     void DrawSectionBody(int k);
-    int FindSectionByName(const QString& name);
+    int FindSectionByName(QStringView name);
 
     ClassicPaneState m_state;
     PrintTarget& m_picture;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 // The whole state of one classic preview pane. Lines keep their editor line numbers: a blanked
@@ -9,7 +10,9 @@ struct ClassicPaneState {
     // The first 100 sections fit the tables as first sized; they grow for longer scripts.
     static constexpr int kInitialSections = 100;
 
-    std::vector<QString> ScriptLines;
+    // The editor text of the last parse; ScriptLines are views into it.
+    QString SourceText;
+    std::vector<QStringView> ScriptLines;
     qint32 LineCursor = 0;
     // Entry k names section k; entries above SectionCount may hold stale names.
     std::vector<QString> SectionNames = std::vector<QString>(kInitialSections + 1);

@@ -5,6 +5,7 @@
 #include "ColourCode.h"
 #include "MessageSink.h"
 #include "Rounding.h"
+#include "ScriptText.h"
 
 namespace {
 
@@ -17,9 +18,9 @@ const QString kColourOutOfRange = QStringLiteral("颜色参数错误！请输入
 
 MarkupReader::MarkupReader(ClassicPane& pane) : m_pane(pane) {}
 
-void MarkupReader::RenderLine(const QString& line) {
+void MarkupReader::RenderLine(QStringView line) {
     if (line.isEmpty()) return;
-    if (line.left(6).toUpper() == QLatin1String("GOTO @")) {
+    if (ScriptText::UpperStartsWith(line, QLatin1String("GOTO @"))) {
         m_pane.GotoSection(line.mid(line.indexOf(QLatin1Char('@')) + 1));
         return;
     }

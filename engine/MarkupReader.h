@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 class ClassicPane;
 
@@ -17,7 +18,7 @@ public:
 
     explicit MarkupReader(ClassicPane& pane);
 
-    void RenderLine(const QString& line);
+    void RenderLine(QStringView line);
 
 private:
     // Returns false when the rest of the line is not to be read.

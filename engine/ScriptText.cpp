@@ -2,30 +2,40 @@
 
 namespace ScriptText {
 
-std::vector<QString> SplitLines(const QString& text) {
-    std::vector<QString> lines;
+std::vector<QStringView> SplitLines(QStringView text) {
+    std::vector<QStringView> lines;
     if (text.isEmpty()) return lines;
-    const QStringView view(text);
     qsizetype start = 0;
     for (;;) {
-        const qsizetype end = view.indexOf(QLatin1String("\r\n"), start);
+        const qsizetype end = text.indexOf(QLatin1String("\r\n"), start);
         if (end < 0) break;
-        lines.emplace_back(view.mid(start, end - start).toString());
+        lines.push_back(text.mid(start, end - start));
         start = end + 2;
     }
-    lines.emplace_back(view.mid(start).toString());
+    lines.push_back(text.mid(start));
     return lines;
 }
 
-QString TrimSpaces(const QString& line) {
+QStringView TrimSpaces(QStringView line) {
     qsizetype first = 0;
     qsizetype last = line.size();
     while (first < last && line[first] == QLatin1Char(' '))
         ++first;
     while (last > first && line[last - 1] == QLatin1Char(' '))
         --last;
-    if (first == 0 && last == line.size()) return line;
     return line.mid(first, last - first);
+}
+
+bool UpperEquals(QStringView text, QLatin1String upper) {
+    return text.size() == upper.size() && UpperStartsWith(text, upper);
+}
+
+bool UpperStartsWith(QStringView text, QLatin1String upper) {
+    if (text.size() < upper.size()) return false;
+    for (qsizetype i = 0; i < upper.size(); ++i) {
+        if (text[i].toUpper() != QLatin1Char(upper[i])) return false;
+    }
+    return true;
 }
 
 }  // namespace ScriptText

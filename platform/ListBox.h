@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QListWidget>
+#include <QStringList>
 
 #include "ListTarget.h"
 
 // A list box: rows appended in call order, never sorted; ListIndex is the 0-based selected row
 // (-1 for none). Click is raised on every selection change, by mouse, key or program, and on a
 // mouse click on the row that is already selected.
+//
+// Appended rows are handed to the view in one batch, before anything reads or shows the list:
+// a parse that lists thousands of sections then costs one model update instead of thousands.
 class ListBox : public QListWidget, public ListTarget {
     Q_OBJECT
 public:
@@ -16,9 +20,9 @@ public:
     void Clear() override;
     void AddItem(const QString& text) override;
 
-    int ListIndex() const { return currentRow(); }
+    int ListIndex() const;
     void SetListIndex(int index);
-    int ListCount() const { return count(); }
+    int ListCount() const;
     QString List(int index) const;
     // What a mouse click on the row does: selects it, and raises Click even if it was selected.
     void ClickRow(int row);
@@ -29,8 +33,14 @@ signals:
     void ItemAdded(const QString& text);
 
 protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void OnCurrentRowChanged(int row);
+    void FlushPending() const;
+
+    mutable QStringList m_pending;
+    bool m_flushQueued = false;
 };

@@ -1,46 +1,46 @@
 #include "PictureBox.h"
 
-#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStringList>
+#include <cstring>
 
 #include "Colors.h"
 #include "FontSetup.h"
+#include "GlyphCache.h"
 #include "Units.h"
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent), m_image(1, 1, QImage::Format_RGB32) {
-    SetPrintFont(FontSetup::DefaultFont());
-    ResetImage();
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent),
+      m_background(1, 1, QImage::Format_RGB32),
+      m_image(1, 1, QImage::Format_RGB32),
+      m_glyphs(std::make_unique<GlyphCache>(FontSetup::DefaultFont())) {
+    RebuildBackground();
 }
 
-PictureBox::~PictureBox() {
-    EndPainting();
-}
+PictureBox::~PictureBox() = default;
 
 void PictureBox::SetBoxSize(QSize size) {
-    EndPainting();
     setFixedSize(size);
-    m_image = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    ResetImage();
+    m_background = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    RebuildBackground();
 }
 
 void PictureBox::SetPicture(const QImage& picture) {
     m_picture = picture.convertToFormat(QImage::Format_RGB32);
-    Cls();
+    RebuildBackground();
 }
 
 void PictureBox::SetBackColor(quint32 colour) {
     m_backColor = colour;
-    Cls();
+    RebuildBackground();
 }
 
 void PictureBox::SetPrintFont(const QFont& font) {
-    EndPainting();
-    m_font = font;
-    m_metrics = QFontMetricsF(m_font);
-    m_lineHeight = m_metrics.height();
-    m_ascent = m_metrics.ascent();
+    m_glyphs = std::make_unique<GlyphCache>(font);
+}
+
+const QFont& PictureBox::PrintFont() const {
+    return m_glyphs->Font();
 }
 
 void PictureBox::SetScaleMode(ScaleMode mode) {
@@ -60,19 +60,20 @@ QPoint PictureBox::ToPixels(double x, double y) const {
     return QPoint(m_origin.x() + RoundHalfEven(x / scale), m_origin.y() + RoundHalfEven(y / scale));
 }
 
-QImage PictureBox::Image() const {
-    EndPainting();
-    return m_image;
+void PictureBox::RebuildBackground() {
+    m_background.fill(Colors::ToQColor(m_backColor));
+    if (!m_picture.isNull()) {
+        QPainter painter(&m_background);
+        painter.drawImage(0, 0, m_picture);
+    }
+    m_image = m_background.copy();
+    RequestUpdate();
 }
 
 void PictureBox::ResetImage() {
-    EndPainting();
-    m_image.fill(Colors::ToQColor(m_backColor));
-    if (!m_picture.isNull()) {
-        QPainter painter(&m_image);
-        painter.drawImage(0, 0, m_picture);
-    }
-    update();
+    // Same size and format, so restoring the background is one copy of its bytes.
+    std::memcpy(m_image.bits(), m_background.constBits(), size_t(m_background.sizeInBytes()));
+    RequestUpdate();
 }
 
 void PictureBox::Cls() {
@@ -93,7 +94,7 @@ void PictureBox::Print(const QString& text, bool keepLineOpen) {
 
 void PictureBox::PrintNewLine() {
     m_currentX = 0;
-    m_currentY += m_lineHeight * UnitsPerPixel();
+    m_currentY += m_glyphs->LineHeight() * UnitsPerPixel();
 }
 
 void PictureBox::DrawText(const QString& text) {
@@ -101,45 +102,44 @@ void PictureBox::DrawText(const QString& text) {
     const QPoint at = ToPixels(m_currentX, m_currentY);
     if (m_observer) m_observer->OnText(at.x(), at.y(), m_foreColor, text);
     // Text wholly outside the box cannot show; skip the drawing, the caller keeps the pen moving.
-    if (at.x() >= m_image.width() || at.y() >= m_image.height() || at.y() + m_lineHeight <= 0)
+    if (at.x() >= m_image.width() || at.y() >= m_image.height() ||
+        at.y() + m_glyphs->LineHeight() <= 0)
         return;
-    if (!m_painter) {
-        m_painter = std::make_unique<QPainter>(&m_image);
-        m_painter->setFont(m_font);
+    const QRgb colour = Colors::ToQColor(m_foreColor).rgb();
+    qsizetype start = 0;
+    // A line break inside the text starts the next line of the font at the same x.
+    for (int line = 0; start <= text.size(); ++line) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0) end = text.size();
+        const QPoint lineAt = at + QPoint(0, RoundHalfEven(line * m_glyphs->LineHeight()));
+        m_glyphs->Draw(m_image, lineAt, colour, text.mid(start, end - start));
+        start = end + 1;
     }
-    m_painter->setPen(Colors::ToQColor(m_foreColor));
-    // Text is placed by the top-left corner of its cell.
-    m_painter->drawText(QPointF(at.x(), at.y() + m_ascent), text);
-    update();
+    RequestUpdate();
 }
 
 double PictureBox::TextWidth(const QString& text) const {
     // The widest line, as for a multi-line text.
+    if (!text.contains(QLatin1Char('\n'))) return m_glyphs->Advance(text) * UnitsPerPixel();
     double widest = 0;
-    qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0) end = text.size();
-        widest = std::max(widest, m_metrics.horizontalAdvance(text.mid(start, end - start)));
-        start = end + 1;
-    }
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, m_glyphs->Advance(line));
     return widest * UnitsPerPixel();
 }
 
 double PictureBox::TextHeight(const QString& text) const {
     const auto lines = text.count(QLatin1Char('\n')) + 1;
-    return m_lineHeight * double(lines) * UnitsPerPixel();
+    return m_glyphs->LineHeight() * double(lines) * UnitsPerPixel();
 }
 
-void PictureBox::EndPainting() const {
-    if (m_painter) {
-        m_painter->end();
-        m_painter.reset();
-    }
+void PictureBox::RequestUpdate() {
+    if (m_updateRequested) return;
+    m_updateRequested = true;
+    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-    EndPainting();
+    m_updateRequested = false;
     QPainter painter(this);
     painter.drawImage(event->rect(), m_image, event->rect());
 }

@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QImage>
-#include <QPointF>
+#include <QPoint>
 #include <QWidget>
 #include <memory>
 
 #include "PrintTarget.h"
 
-class QPainter;
+class GlyphCache;
 
 // Sees what a picture box draws: the headless renderer and tests record it.
 class PictureBoxObserver {
@@ -39,7 +38,7 @@ public:
 
     void SetBackColor(quint32 colour);
     void SetPrintFont(const QFont& font);
-    const QFont& PrintFont() const { return m_font; }
+    const QFont& PrintFont() const;
     void SetScaleMode(ScaleMode mode);
     // Where the origin (0, 0) of the box's coordinates lies, in pixels from the top-left corner.
     void SetOrigin(QPoint offsetPixels);
@@ -48,7 +47,7 @@ public:
     void SetObserver(PictureBoxObserver* observer) { m_observer = observer; }
 
     // The picture as the user sees it: background with everything printed over it.
-    QImage Image() const;
+    const QImage& Image() const { return m_image; }
 
     // PrintTarget
     void Cls() override;
@@ -69,23 +68,21 @@ private:
     double UnitsPerPixel() const;
     QPoint ToPixels(double x, double y) const;
     void DrawText(const QString& text);
-    void EndPainting() const;
+    void RebuildBackground();
     void ResetImage();
+    void RequestUpdate();
 
     QImage m_picture;
-    mutable QImage m_image;
-    // Kept open between prints so a redraw of many single characters stays cheap; closed before
-    // the image is read or shown.
-    mutable std::unique_ptr<QPainter> m_painter;
-    QFont m_font;
-    QFontMetricsF m_metrics{QFont()};
-    double m_ascent = 0;
+    // The back colour with the picture over it: what Cls restores.
+    QImage m_background;
+    QImage m_image;
+    std::unique_ptr<GlyphCache> m_glyphs;
     quint32 m_backColor = 0x000000;
     quint32 m_foreColor = 0x000000;
     ScaleMode m_scaleMode = ScaleMode::Pixels;
     QPoint m_origin;
     double m_currentX = 0;
     double m_currentY = 0;
-    double m_lineHeight = 12;
+    bool m_updateRequested = false;
     PictureBoxObserver* m_observer = nullptr;
 };

@@ -19,8 +19,8 @@ struct ParseFixture {
 
     QStringList Stored() const {
         QStringList stored;
-        for (const QString& line : pane.State().ScriptLines)
-            stored.append(line);
+        for (QStringView line : pane.State().ScriptLines)
+            stored.append(line.toString());
         return stored;
     }
 };

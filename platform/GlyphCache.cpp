@@ -1,0 +1,77 @@
+#include "GlyphCache.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// Enough for every character a script uses; beyond it the cache starts afresh.
+constexpr qsizetype kMaxEntries = 8192;
+
+inline QRgb Blend(QRgb colour, QRgb under, int alpha) {
+    const auto mix = [alpha](int a, int b) { return (a * alpha + b * (255 - alpha) + 127) / 255; };
+    return qRgb(mix(qRed(colour), qRed(under)), mix(qGreen(colour), qGreen(under)),
+                mix(qBlue(colour), qBlue(under)));
+}
+
+}  // namespace
+
+GlyphCache::GlyphCache(const QFont& font)
+    : m_font(font),
+      m_metrics(font),
+      m_ascent(m_metrics.ascent()),
+      m_lineHeight(m_metrics.height()) {}
+
+GlyphCache::Entry& GlyphCache::Lookup(const QString& text) {
+    auto it = m_entries.find(text);
+    if (it != m_entries.end()) return *it;
+    if (m_entries.size() >= kMaxEntries) m_entries.clear();
+    Entry entry;
+    entry.advance = m_metrics.horizontalAdvance(text);
+    return *m_entries.insert(text, entry);
+}
+
+double GlyphCache::Advance(const QString& text) {
+    return Lookup(text).advance;
+}
+
+void GlyphCache::Render(Entry& entry, const QString& text) const {
+    entry.rendered = true;
+    // The ink may reach outside the cell (overhangs), so the mask covers both.
+    const QRectF inkRect = m_metrics.boundingRect(text).translated(0, m_ascent);
+    const QRect cell(0, 0, int(std::ceil(entry.advance)), int(std::ceil(m_lineHeight)));
+    const QRect area = cell.united(inkRect.toAlignedRect()).adjusted(-1, -1, 1, 1);
+    if (area.width() > 4096 || area.height() > 4096) return;  // nothing a preview can show
+    QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    QPainter painter(&mask);
+    painter.setFont(m_font);
+    painter.setPen(Qt::white);
+    painter.drawText(QPointF(-area.left(), m_ascent - area.top()), text);
+    painter.end();
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < mask.width(); ++x) {
+            const int alpha = qAlpha(row[x]);
+            if (alpha == 0) continue;
+            const QPoint at = area.topLeft() + QPoint(x, y);
+            entry.ink.push_back({qint16(at.x()), qint16(at.y()), quint8(alpha)});
+            entry.bounds |= QRect(at, QSize(1, 1));
+        }
+    }
+}
+
+void GlyphCache::Draw(QImage& image, QPoint at, QRgb colour, const QString& text) {
+    Entry& entry = Lookup(text);
+    if (!entry.rendered) Render(entry, text);
+    const bool inside = image.rect().contains(entry.bounds.translated(at));
+    const int stride = int(image.bytesPerLine() / 4);
+    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    for (const Ink& ink : entry.ink) {
+        const int x = at.x() + ink.dx;
+        const int y = at.y() + ink.dy;
+        if (!inside && (x < 0 || y < 0 || x >= image.width() || y >= image.height())) continue;
+        QRgb& pixel = bits[y * stride + x];
+        pixel = ink.alpha == 255 ? colour : Blend(colour, pixel, ink.alpha);
+    }
+}
