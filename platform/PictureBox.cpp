@@ -67,17 +67,30 @@ void PictureBox::RebuildBackground() {
         painter.drawImage(0, 0, m_picture);
     }
     m_image = m_background.copy();
+    m_pending.clear();
+    m_resetPending = false;
     RequestUpdate();
 }
 
-void PictureBox::ResetImage() {
-    // Same size and format, so restoring the background is one copy of its bytes.
-    std::memcpy(m_image.bits(), m_background.constBits(), size_t(m_background.sizeInBytes()));
-    RequestUpdate();
+void PictureBox::Flush() const {
+    if (m_resetPending) {
+        // Same size and format, so restoring the background is one copy of its bytes.
+        std::memcpy(m_image.bits(), m_background.constBits(), size_t(m_background.sizeInBytes()));
+        m_resetPending = false;
+    }
+    for (const PendingText& print : m_pending) m_glyphs->Draw(m_image, print.at, print.colour, print.text);
+    m_pending.clear();
+}
+
+const QImage& PictureBox::Image() const {
+    Flush();
+    return m_image;
 }
 
 void PictureBox::Cls() {
-    ResetImage();
+    m_pending.clear();
+    m_resetPending = true;
+    RequestUpdate();
     m_currentX = 0;
     m_currentY = 0;
     if (m_observer) m_observer->OnCls();
@@ -112,9 +125,11 @@ void PictureBox::DrawText(const QString& text) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         if (end < 0) end = text.size();
         const QPoint lineAt = at + QPoint(0, RoundHalfEven(line * m_glyphs->LineHeight()));
-        m_glyphs->Draw(m_image, lineAt, colour, text.mid(start, end - start));
+        m_pending.push_back({lineAt, colour, text.mid(start, end - start)});
         start = end + 1;
     }
+    constexpr size_t kMaxPending = 4096;
+    if (m_pending.size() > kMaxPending) Flush();
     RequestUpdate();
 }
 
@@ -140,6 +155,7 @@ void PictureBox::RequestUpdate() {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     m_updateRequested = false;
+    Flush();
     QPainter painter(this);
     painter.drawImage(event->rect(), m_image, event->rect());
 }

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "PrintTarget.h"
 
@@ -47,7 +48,7 @@ public:
     void SetObserver(PictureBoxObserver* observer) { m_observer = observer; }
 
     // The picture as the user sees it: background with everything printed over it.
-    const QImage& Image() const { return m_image; }
+    const QImage& Image() const;
 
     // PrintTarget
     void Cls() override;
@@ -69,13 +70,24 @@ private:
     QPoint ToPixels(double x, double y) const;
     void DrawText(const QString& text);
     void RebuildBackground();
-    void ResetImage();
     void RequestUpdate();
+    void Flush() const;
+
+    // A print waiting to be drawn into the image.
+    struct PendingText {
+        QPoint at;
+        QRgb colour;
+        QString text;
+    };
 
     QImage m_picture;
     // The back colour with the picture over it: what Cls restores.
     QImage m_background;
-    QImage m_image;
+    // Prints are collected and drawn when the image is next read or shown, so a redraw that
+    // clears and prints many times (a jump to another section) costs one composition.
+    mutable QImage m_image;
+    mutable std::vector<PendingText> m_pending;
+    mutable bool m_resetPending = false;
     std::unique_ptr<GlyphCache> m_glyphs;
     quint32 m_backColor = 0x000000;
     quint32 m_foreColor = 0x000000;

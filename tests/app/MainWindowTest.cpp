@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "ClassicPane.h"
+#include "Colors.h"
 #include "ColorListMod.h"
 #include "FontSetup.h"
 #include "ListBox.h"
@@ -86,6 +87,58 @@ TEST_F(MainWindowTest, TaskLinkListHoldsTheLastDrawingOfBothPanes) {
     for (int i = 0; i < window.List4->ListCount(); ++i)
         rows << window.List4->List(i);
     EXPECT_EQ(rows, (QStringList{"d", "c"}));
+}
+
+}  // namespace
+
+namespace {
+
+// Records where the picture box says it printed.
+class PrintLog : public PictureBoxObserver {
+public:
+    struct Print {
+        int x, y;
+        quint32 colour;
+        QString text;
+    };
+    QList<Print> prints;
+    void OnCls() override { prints.clear(); }
+    void OnText(int x, int y, quint32 colour, const QString& text) override {
+        prints.append({x, y, colour, text});
+    }
+};
+
+TEST_F(MainWindowTest, TextLandsWhereThePrintSaysInThePreviewFont) {
+    // One print per script, each alone on the picture: its ink must lie in its cell, in exactly
+    // the printed colour.
+    const std::tuple<QString, int, quint32, int> cases[] = {
+        {"[@a]\r\n中", 12, 0xFFFFFF, 12},
+        {"[@a]\r\n\\<x/@y>", 12, 0x00E7F7, 6},
+        {"[@a]\r\nab<t/AUTOCOLOR=252>", 24, 0xFF0000, 6},
+    };
+    form1 window(false);
+    for (const auto& [script, x, colour, width] : cases) {
+        PrintLog log;
+        window.Picture1->SetObserver(&log);
+        window.Text1->SetText(script);
+        window.Picture1->SetObserver(nullptr);
+        const PrintLog::Print print = log.prints.last();
+        EXPECT_EQ(print.x, x);
+        EXPECT_EQ(print.colour, colour);
+        const QImage shown = window.Picture1->Image();
+        const QImage& background = window.Picture1->Picture();
+        const QRect cell(print.x, print.y, width, 12);
+        int ink = 0;
+        for (int py = cell.top() - 3; py <= cell.bottom() + 3; ++py) {
+            for (int px = cell.left(); px <= cell.right() + 3; ++px) {
+                if (shown.pixel(px, py) == background.pixel(px, py)) continue;
+                EXPECT_TRUE(cell.contains(px, py)) << px << "," << py;
+                EXPECT_EQ(shown.pixel(px, py), Colors::ToQColor(colour).rgb());
+                ++ink;
+            }
+        }
+        EXPECT_GT(ink, 8) << print.text.toStdString();
+    }
 }
 
 }  // namespace
