@@ -48,20 +48,6 @@ void BM_DragonChangeHandler(benchmark::State& state) {
     SetLines(state, text);
 }
 
-// The classic preview again, painted on screen after its handler (compare with the editor's
-// painted keystroke below).
-void BM_ClassicChangePainted(benchmark::State& state) {
-    form1 window(false);
-    const QString text = ScriptFor(int(state.range(0)), QStringLiteral("Text1"));
-    window.Text1->SetText(text);
-    window.show();
-    for (auto _ : state) {
-        window.Text1_Change();
-        window.Picture1->repaint();
-    }
-    SetLines(state, text);
-}
-
 // One keystroke into the editor with no handler attached: typing a character and deleting it
 // again alternate, so the text keeps its size.
 void BM_EditorKeystroke(benchmark::State& state) {
@@ -86,22 +72,6 @@ void BM_EditorKeystroke(benchmark::State& state) {
     SetLines(state, text);
 }
 
-void BM_EditorKeystrokePainted(benchmark::State& state) {
-    form1 window(false);
-    const QString text = ScriptFor(int(state.range(0)), QStringLiteral("Text1"));
-    window.Text1->SetText(text);
-    QObject::disconnect(window.Text1, &TextBox::Change, nullptr, nullptr);
-    window.show();
-    window.Text1->setFocus();
-    bool type = true;
-    for (auto _ : state) {
-        QTest::keyClick(window.Text1, type ? Qt::Key_A : Qt::Key_Backspace);
-        window.Text1->viewport()->repaint();
-        type = !type;
-    }
-    SetLines(state, text);
-}
-
 void Sizes(benchmark::internal::Benchmark* b) {
     b->Arg(0)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
 }
@@ -109,8 +79,6 @@ void Sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_ClassicChangeHandler)->Apply(Sizes);
 BENCHMARK(BM_DragonChangeHandler)->Apply(Sizes);
 BENCHMARK(BM_EditorKeystroke)->Apply(Sizes);
-BENCHMARK(BM_ClassicChangePainted)->Apply(Sizes);
-BENCHMARK(BM_EditorKeystrokePainted)->Apply(Sizes);
 
 }  // namespace
 

@@ -76,8 +76,9 @@ void ClassicPane::ClassifyLine(QStringView line) {
         if (line.endsWith(QLatin1Char(')'))) stored = QStringView();
         return;
     }
-    const bool isGoto = ScriptText::UpperStartsWith(line, QLatin1String("GOTO"));
-    if (!isGoto && m_state.InBlock) stored = QStringView();
+    // Inside a block only jumps stay; outside it every line does.
+    if (m_state.InBlock && !ScriptText::UpperStartsWith(line, QLatin1String("GOTO")))
+        stored = QStringView();
 }
 
 void ClassicPane::RenderSection(int k) {

@@ -67,7 +67,7 @@ void MarkupReader::ReadPlain(QChar ch) {
         return;
     }
     ClassicPaneState& state = m_pane.State();
-    const QString text(ch);
+    const QString& text = ScriptText::CharText(ch);
     m_pane.DrawRun(text, state.PenX, state.PenY, kWhite);
     state.PenX += RoundHalfEven(m_pane.MeasureText(text));
 }
@@ -127,7 +127,7 @@ void MarkupReader::CloseColourTag() {
 }
 
 void MarkupReader::AppendToRun(QChar ch) {
-    const QString text(ch);
+    const QString& text = ScriptText::CharText(ch);
     m_runText += text;
     m_runWidth += RoundHalfEven(m_pane.MeasureText(text));
 }

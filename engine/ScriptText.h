@@ -23,4 +23,8 @@ bool UpperEquals(QStringView text, QLatin1String upper);
 // UpperEquals on the first upper.size() characters of text.
 bool UpperStartsWith(QStringView text, QLatin1String upper);
 
+// A one-character string, shared: the engines print character by character, and this spares
+// an allocation for each.
+const QString& CharText(QChar ch);
+
 }  // namespace ScriptText

@@ -4,6 +4,7 @@
 #include "ListTarget.h"
 #include "PrintTarget.h"
 #include "Rounding.h"
+#include "ScriptText.h"
 
 SectionPane::SectionPane(PrintTarget& picture, ListTarget* linkList)
     : m_picture(picture), m_linkList(linkList) {}
@@ -47,7 +48,7 @@ void SectionPane::RenderSectionText(const QString& sectionText) {
             m_picture.PrintNewLine();
             ++i;
         } else {
-            m_picture.Print(QString(ch), true);
+            m_picture.Print(ScriptText::CharText(ch), true);
         }
     }
 }

@@ -23,19 +23,31 @@ GlyphCache::GlyphCache(const QFont& font)
       m_lineHeight(m_metrics.height()) {}
 
 GlyphCache::Entry& GlyphCache::Lookup(const QString& text) {
+    CharSlot* slot = nullptr;
+    if (text.size() == 1) {
+        const char16_t ch = text[0].unicode();
+        slot = &m_charSlots[ch & 0xFF];
+        if (slot->entry && slot->ch == ch) return *slot->entry;
+    }
     auto it = m_entries.find(text);
-    if (it != m_entries.end()) return *it;
-    if (m_entries.size() >= kMaxEntries) m_entries.clear();
-    Entry entry;
-    entry.advance = m_metrics.horizontalAdvance(text);
-    return *m_entries.insert(text, entry);
+    if (it == m_entries.end()) {
+        Entry entry;
+        entry.text = text;
+        entry.advance = m_metrics.horizontalAdvance(text);
+        it = m_entries.emplace(text, std::move(entry)).first;
+    }
+    if (slot) *slot = CharSlot{text[0].unicode(), &it->second};
+    return it->second;
 }
 
-double GlyphCache::Advance(const QString& text) {
-    return Lookup(text).advance;
+void GlyphCache::Trim() {
+    if (m_entries.size() < size_t(kMaxEntries)) return;
+    m_entries.clear();
+    m_charSlots.fill(CharSlot{});
 }
 
-void GlyphCache::Render(Entry& entry, const QString& text) const {
+void GlyphCache::Render(Entry& entry) const {
+    const QString& text = entry.text;
     entry.rendered = true;
     // The ink may reach outside the cell (overhangs), so the mask covers both.
     const QRectF inkRect = m_metrics.boundingRect(text).translated(0, m_ascent);
@@ -61,10 +73,10 @@ void GlyphCache::Render(Entry& entry, const QString& text) const {
     }
 }
 
-void GlyphCache::Draw(QImage& image, QPoint at, QRgb colour, const QString& text) {
-    Entry& entry = Lookup(text);
-    if (!entry.rendered) Render(entry, text);
-    const bool inside = image.rect().contains(entry.bounds.translated(at));
+QRect GlyphCache::Draw(QImage& image, QPoint at, QRgb colour, Entry& entry) {
+    if (!entry.rendered) Render(entry);
+    const QRect placed = entry.bounds.translated(at);
+    const bool inside = image.rect().contains(placed);
     const int stride = int(image.bytesPerLine() / 4);
     auto* bits = reinterpret_cast<QRgb*>(image.bits());
     for (const Ink& ink : entry.ink) {
@@ -74,4 +86,5 @@ void GlyphCache::Draw(QImage& image, QPoint at, QRgb colour, const QString& text
         QRgb& pixel = bits[y * stride + x];
         pixel = ink.alpha == 255 ? colour : Blend(colour, pixel, ink.alpha);
     }
+    return inside ? placed : placed.intersected(image.rect());
 }

@@ -2,9 +2,10 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QImage>
 #include <QString>
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 // Text of one font rendered once and kept as coverage masks, so drawing the same character again
@@ -18,12 +19,23 @@ public:
     double Ascent() const { return m_ascent; }
     double LineHeight() const { return m_lineHeight; }
 
-    // Width of a single-line text, as the font's metrics give it.
-    double Advance(const QString& text);
+    struct Entry;
 
-    // Draws a single-line text with the top-left corner of its cell at `at`, in colour, over
-    // whatever the image holds (an RGB32 image). Pixels outside the image are skipped.
-    void Draw(QImage& image, QPoint at, QRgb colour, const QString& text);
+    // The cached form of a single-line text. It stays valid until Trim.
+    Entry& Lookup(const QString& text);
+
+    // Width of a single-line text, as the font's metrics give it.
+    static double Advance(const Entry& entry) { return entry.advance; }
+    double Advance(const QString& text) { return Lookup(text).advance; }
+
+    // Draws a text with the top-left corner of its cell at `at`, in colour, over whatever the
+    // image holds (an RGB32 image). Pixels outside the image are skipped. Returns the part of
+    // the image that received ink.
+    QRect Draw(QImage& image, QPoint at, QRgb colour, Entry& entry);
+
+    // Starts afresh once the cache holds more texts than a script plausibly uses. Entries
+    // looked up before are invalid afterwards.
+    void Trim();
 
 private:
     // One inked pixel, relative to the cell's top-left corner.
@@ -32,19 +44,29 @@ private:
         qint16 dy;
         quint8 alpha;
     };
+
+public:
     struct Entry {
+        QString text;
         double advance = 0;
         bool rendered = false;
         QRect bounds;  // of the ink, relative to the cell's top-left corner
         std::vector<Ink> ink;
     };
 
-    Entry& Lookup(const QString& text);
-    void Render(Entry& entry, const QString& text) const;
+private:
+    void Render(Entry& entry) const;
 
     QFont m_font;
     QFontMetricsF m_metrics;
     double m_ascent;
     double m_lineHeight;
-    QHash<QString, Entry> m_entries;
+    // Node-based, so entries stay where they are while others are added.
+    std::unordered_map<QString, Entry> m_entries;
+    // The previews print one character at a time: a direct-mapped shortcut for those.
+    struct CharSlot {
+        char16_t ch = 0;
+        Entry* entry = nullptr;
+    };
+    std::array<CharSlot, 256> m_charSlots{};
 };

@@ -69,17 +69,44 @@ void PictureBox::RebuildBackground() {
     m_image = m_background.copy();
     m_pending.clear();
     m_resetPending = false;
+    m_inkedRows.assign(size_t(m_image.height()), {m_image.width(), -1});
+    m_inked = false;
     RequestUpdate();
+}
+
+void PictureBox::RestoreBackground() const {
+    if (!m_inked) return;
+    const qsizetype stride = m_image.bytesPerLine();
+    uchar* image = m_image.bits();
+    const uchar* background = m_background.constBits();
+    for (size_t y = 0; y < m_inkedRows.size(); ++y) {
+        auto& [left, right] = m_inkedRows[y];
+        if (right < left) continue;
+        const qsizetype offset = qsizetype(y) * stride + left * 4;
+        std::memcpy(image + offset, background + offset, size_t(right - left + 1) * 4);
+        left = m_image.width();
+        right = -1;
+    }
+    m_inked = false;
 }
 
 void PictureBox::Flush() const {
     if (m_resetPending) {
-        // Same size and format, so restoring the background is one copy of its bytes.
-        std::memcpy(m_image.bits(), m_background.constBits(), size_t(m_background.sizeInBytes()));
+        RestoreBackground();
         m_resetPending = false;
     }
-    for (const PendingText& print : m_pending) m_glyphs->Draw(m_image, print.at, print.colour, print.text);
+    for (const PendingText& print : m_pending) {
+        const QRect inked = m_glyphs->Draw(m_image, print.at, print.colour, *print.glyph);
+        if (inked.isEmpty()) continue;
+        m_inked = true;
+        for (int y = inked.top(); y <= inked.bottom(); ++y) {
+            auto& [left, right] = m_inkedRows[size_t(y)];
+            left = std::min(left, inked.left());
+            right = std::max(right, inked.right());
+        }
+    }
     m_pending.clear();
+    m_glyphs->Trim();  // nothing refers to its entries now
 }
 
 const QImage& PictureBox::Image() const {
@@ -94,6 +121,11 @@ void PictureBox::Cls() {
     m_currentX = 0;
     m_currentY = 0;
     if (m_observer) m_observer->OnCls();
+}
+
+void PictureBox::SetForeColor(quint32 colour) {
+    m_foreColor = colour;
+    m_foreRgb = Colors::ToQColor(colour).rgb();
 }
 
 void PictureBox::Print(const QString& text, bool keepLineOpen) {
@@ -114,23 +146,28 @@ void PictureBox::DrawText(const QString& text) {
     if (text.isEmpty()) return;
     const QPoint at = ToPixels(m_currentX, m_currentY);
     if (m_observer) m_observer->OnText(at.x(), at.y(), m_foreColor, text);
-    // Text wholly outside the box cannot show; skip the drawing, the caller keeps the pen moving.
-    if (at.x() >= m_image.width() || at.y() >= m_image.height() ||
-        at.y() + m_glyphs->LineHeight() <= 0)
-        return;
-    const QRgb colour = Colors::ToQColor(m_foreColor).rgb();
-    qsizetype start = 0;
+    const QRgb colour = m_foreRgb;
     // A line break inside the text starts the next line of the font at the same x.
+    qsizetype start = 0;
     for (int line = 0; start <= text.size(); ++line) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         if (end < 0) end = text.size();
         const QPoint lineAt = at + QPoint(0, RoundHalfEven(line * m_glyphs->LineHeight()));
-        m_pending.push_back({lineAt, colour, text.mid(start, end - start)});
+        QueueText(lineAt, colour,
+                  start == 0 && end == text.size() ? text : text.mid(start, end - start));
         start = end + 1;
     }
+    RequestUpdate();
+}
+
+void PictureBox::QueueText(QPoint at, QRgb colour, const QString& text) {
+    // Text wholly outside the box cannot show; skip it, the caller keeps the pen moving.
+    if (at.x() >= m_image.width() || at.y() >= m_image.height() ||
+        at.y() + m_glyphs->LineHeight() <= 0)
+        return;
+    m_pending.push_back({at, colour, &m_glyphs->Lookup(text)});
     constexpr size_t kMaxPending = 4096;
     if (m_pending.size() > kMaxPending) Flush();
-    RequestUpdate();
 }
 
 double PictureBox::TextWidth(const QString& text) const {

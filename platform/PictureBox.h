@@ -7,9 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "GlyphCache.h"
 #include "PrintTarget.h"
-
-class GlyphCache;
 
 // Sees what a picture box draws: the headless renderer and tests record it.
 class PictureBoxObserver {
@@ -56,7 +55,7 @@ public:
     double CurrentY() const override { return m_currentY; }
     void SetCurrentX(double x) override { m_currentX = x; }
     void SetCurrentY(double y) override { m_currentY = y; }
-    void SetForeColor(quint32 colour) override { m_foreColor = colour; }
+    void SetForeColor(quint32 colour) override;
     void Print(const QString& text, bool keepLineOpen) override;
     void PrintNewLine() override;
     double TextWidth(const QString& text) const override;
@@ -69,15 +68,17 @@ private:
     double UnitsPerPixel() const;
     QPoint ToPixels(double x, double y) const;
     void DrawText(const QString& text);
+    void QueueText(QPoint at, QRgb colour, const QString& text);
     void RebuildBackground();
     void RequestUpdate();
     void Flush() const;
+    void RestoreBackground() const;
 
     // A print waiting to be drawn into the image.
     struct PendingText {
         QPoint at;
         QRgb colour;
-        QString text;
+        GlyphCache::Entry* glyph;
     };
 
     QImage m_picture;
@@ -88,9 +89,14 @@ private:
     mutable QImage m_image;
     mutable std::vector<PendingText> m_pending;
     mutable bool m_resetPending = false;
+    // The columns of each row that received ink since the image last showed the bare
+    // background: restoring just those is cheaper than copying the whole background back.
+    mutable std::vector<std::pair<int, int>> m_inkedRows;
+    mutable bool m_inked = false;
     std::unique_ptr<GlyphCache> m_glyphs;
     quint32 m_backColor = 0x000000;
     quint32 m_foreColor = 0x000000;
+    QRgb m_foreRgb = 0xFF000000;
     ScaleMode m_scaleMode = ScaleMode::Pixels;
     QPoint m_origin;
     double m_currentX = 0;
