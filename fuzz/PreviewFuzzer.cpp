@@ -1,10 +1,10 @@
 // Feeds arbitrary script text and list clicks through the change and click handlers of all five
 // preview panes of the main window.
 
+#include <fuzzer/FuzzedDataProvider.h>
 #include <QApplication>
 #include <cstddef>
 #include <cstdint>
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include "CodePage.h"
 #include "ColorListMod.h"

@@ -1,5 +1,7 @@
 #include "PropertyBag.h"
 
+#include <type_traits>
+
 #include <QBuffer>
 #include <QColor>
 #include <QFont>
@@ -190,6 +192,22 @@ bool ToUnsigned(Scalar x, int bits, quint64* out) {
         default:
             return false;
     }
+}
+
+// Converts to the integer type T if the value fits it exactly.
+template <typename T>
+bool PutInteger(Scalar x, QVariant* out) {
+    constexpr int kBits = int(sizeof(T) * 8);
+    if constexpr (std::is_signed_v<T>) {
+        qint64 value = 0;
+        if (!ToSigned(x, kBits, &value)) return false;
+        *out = QVariant::fromValue(static_cast<T>(value));
+    } else {
+        quint64 value = 0;
+        if (!ToUnsigned(x, kBits, &value)) return false;
+        *out = QVariant::fromValue(static_cast<T>(value));
+    }
+    return true;
 }
 
 bool ToBool(const Scalar& x, bool* out) {
@@ -549,8 +567,6 @@ bool PropertyBag::ConvertValue(const QVariant& value, QMetaType type, QVariant* 
     }
     const Scalar x = Classify(value);
     const int id = type.id();
-    qint64 s = 0;
-    quint64 u = 0;
     switch (id) {
         case QMetaType::Bool: {
             bool b = false;
@@ -559,45 +575,25 @@ bool PropertyBag::ConvertValue(const QVariant& value, QMetaType type, QVariant* 
             return true;
         }
         case QMetaType::SChar:
-            if (!ToSigned(x, 8, &s)) return false;
-            *out = QVariant::fromValue(static_cast<signed char>(s));
-            return true;
+            return PutInteger<signed char>(x, out);
         case QMetaType::Short:
-            if (!ToSigned(x, 16, &s)) return false;
-            *out = QVariant::fromValue(static_cast<short>(s));
-            return true;
+            return PutInteger<short>(x, out);
         case QMetaType::Int:
-            if (!ToSigned(x, 32, &s)) return false;
-            *out = QVariant::fromValue(static_cast<int>(s));
-            return true;
+            return PutInteger<int>(x, out);
         case QMetaType::Long:
-            if (!ToSigned(x, int(sizeof(long) * 8), &s)) return false;
-            *out = QVariant::fromValue(static_cast<long>(s));
-            return true;
+            return PutInteger<long>(x, out);
         case QMetaType::LongLong:
-            if (!ToSigned(x, 64, &s)) return false;
-            *out = QVariant::fromValue(static_cast<qlonglong>(s));
-            return true;
+            return PutInteger<qlonglong>(x, out);
         case QMetaType::UChar:
-            if (!ToUnsigned(x, 8, &u)) return false;
-            *out = QVariant::fromValue(static_cast<uchar>(u));
-            return true;
+            return PutInteger<uchar>(x, out);
         case QMetaType::UShort:
-            if (!ToUnsigned(x, 16, &u)) return false;
-            *out = QVariant::fromValue(static_cast<ushort>(u));
-            return true;
+            return PutInteger<ushort>(x, out);
         case QMetaType::UInt:
-            if (!ToUnsigned(x, 32, &u)) return false;
-            *out = QVariant::fromValue(static_cast<uint>(u));
-            return true;
+            return PutInteger<uint>(x, out);
         case QMetaType::ULong:
-            if (!ToUnsigned(x, int(sizeof(ulong) * 8), &u)) return false;
-            *out = QVariant::fromValue(static_cast<ulong>(u));
-            return true;
+            return PutInteger<ulong>(x, out);
         case QMetaType::ULongLong:
-            if (!ToUnsigned(x, 64, &u)) return false;
-            *out = QVariant::fromValue(static_cast<qulonglong>(u));
-            return true;
+            return PutInteger<qulonglong>(x, out);
         case QMetaType::Double:
         case QMetaType::Float: {
             double d = 0;

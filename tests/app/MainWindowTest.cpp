@@ -3,8 +3,8 @@
 #include <QTest>
 
 #include "ClassicPane.h"
-#include "Colors.h"
 #include "ColorListMod.h"
+#include "Colors.h"
 #include "FontSetup.h"
 #include "ListBox.h"
 #include "MessageBoxRecorder.h"

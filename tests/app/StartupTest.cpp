@@ -1,5 +1,5 @@
-#include <QProcess>
 #include <gtest/gtest.h>
+#include <QProcess>
 
 namespace {
 
