@@ -142,3 +142,20 @@ TEST_F(MainWindowTest, TextLandsWhereThePrintSaysInThePreviewFont) {
 }
 
 }  // namespace
+
+namespace {
+
+// A real mouse click on the link list empties and refills it from inside its own click.
+TEST_F(MainWindowTest, MouseClickOnTheLinkListFollowsTheLink) {
+    form1 window(false);
+    window.show();
+    window.Text2->SetText("[@main]\r\n<go/@two><other/@main>\r\n[@two]\r\n<back/@main>");
+    ASSERT_EQ(window.List3->ListCount(), 2);
+    for (const char* expected : {"back", "go", "back"}) {
+        const QRect row = window.List3->visualItemRect(window.List3->item(0));
+        QTest::mouseClick(window.List3->viewport(), Qt::LeftButton, {}, row.center());
+        EXPECT_EQ(window.List3->List(0), expected);
+    }
+}
+
+}  // namespace
