@@ -9,6 +9,14 @@
 #include "GlyphCache.h"
 #include "Units.h"
 
+namespace {
+
+bool IsSingleLine(const QString& text) {
+    return text.size() == 1 ? text[0] != QLatin1Char('\n') : !text.contains(QLatin1Char('\n'));
+}
+
+}  // namespace
+
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent),
       m_background(1, 1, QImage::Format_RGB32),
@@ -129,9 +137,21 @@ void PictureBox::SetForeColor(quint32 colour) {
 }
 
 void PictureBox::Print(const QString& text, bool keepLineOpen) {
-    DrawText(text);
+    double width = 0;
+    if (!text.isEmpty() && IsSingleLine(text)) {
+        // The common case, one character or one run: looked up once for drawing and width.
+        GlyphCache::Entry& glyph = m_glyphs->Lookup(text);
+        width = glyph.advance * UnitsPerPixel();
+        const QPoint at = ToPixels(m_currentX, m_currentY);
+        if (m_observer) m_observer->OnText(at.x(), at.y(), m_foreColor, text);
+        QueueGlyph(at, m_foreRgb, glyph);
+        RequestUpdate();
+    } else {
+        DrawText(text);
+        width = TextWidth(text);
+    }
     if (keepLineOpen) {
-        m_currentX += TextWidth(text);
+        m_currentX += width;
     } else {
         PrintNewLine();
     }
@@ -153,26 +173,25 @@ void PictureBox::DrawText(const QString& text) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         if (end < 0) end = text.size();
         const QPoint lineAt = at + QPoint(0, RoundHalfEven(line * m_glyphs->LineHeight()));
-        QueueText(lineAt, colour,
-                  start == 0 && end == text.size() ? text : text.mid(start, end - start));
+        QueueGlyph(lineAt, colour, m_glyphs->Lookup(text.mid(start, end - start)));
         start = end + 1;
     }
     RequestUpdate();
 }
 
-void PictureBox::QueueText(QPoint at, QRgb colour, const QString& text) {
+void PictureBox::QueueGlyph(QPoint at, QRgb colour, GlyphCache::Entry& glyph) {
     // Text wholly outside the box cannot show; skip it, the caller keeps the pen moving.
     if (at.x() >= m_image.width() || at.y() >= m_image.height() ||
         at.y() + m_glyphs->LineHeight() <= 0)
         return;
-    m_pending.push_back({at, colour, &m_glyphs->Lookup(text)});
+    m_pending.push_back({at, colour, &glyph});
     constexpr size_t kMaxPending = 4096;
     if (m_pending.size() > kMaxPending) Flush();
 }
 
 double PictureBox::TextWidth(const QString& text) const {
     // The widest line, as for a multi-line text.
-    if (!text.contains(QLatin1Char('\n'))) return m_glyphs->Advance(text) * UnitsPerPixel();
+    if (IsSingleLine(text)) return m_glyphs->Advance(text) * UnitsPerPixel();
     double widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n')))
         widest = std::max(widest, m_glyphs->Advance(line));

@@ -68,7 +68,7 @@ private:
     double UnitsPerPixel() const;
     QPoint ToPixels(double x, double y) const;
     void DrawText(const QString& text);
-    void QueueText(QPoint at, QRgb colour, const QString& text);
+    void QueueGlyph(QPoint at, QRgb colour, GlyphCache::Entry& glyph);
     void RebuildBackground();
     void RequestUpdate();
     void Flush() const;
