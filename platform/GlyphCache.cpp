@@ -1,6 +1,7 @@
 #include "GlyphCache.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -63,28 +64,44 @@ void GlyphCache::Render(Entry& entry) const {
     painter.end();
     for (int y = 0; y < mask.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-        for (int x = 0; x < mask.width(); ++x) {
+        for (int x = 0; x < mask.width();) {
             const int alpha = qAlpha(row[x]);
-            if (alpha == 0) continue;
-            const QPoint at = area.topLeft() + QPoint(x, y);
-            entry.ink.push_back({qint16(at.x()), qint16(at.y()), quint8(alpha)});
-            entry.bounds |= QRect(at, QSize(1, 1));
+            int end = x + 1;
+            while (end < mask.width() && qAlpha(row[end]) == alpha)
+                ++end;
+            if (alpha != 0) {
+                const QPoint at = area.topLeft() + QPoint(x, y);
+                entry.ink.push_back(
+                    {qint16(at.x()), qint16(at.y()), qint16(end - x), quint8(alpha)});
+                entry.bounds |= QRect(at, QSize(end - x, 1));
+            }
+            x = end;
         }
     }
 }
 
-QRect GlyphCache::Draw(QImage& image, QPoint at, QRgb colour, Entry& entry) {
+QRect GlyphCache::Draw(const Canvas& canvas, QPoint at, QRgb colour, Entry& entry) {
     if (!entry.rendered) Render(entry);
     const QRect placed = entry.bounds.translated(at);
-    const bool inside = image.rect().contains(placed);
-    const int stride = int(image.bytesPerLine() / 4);
-    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    const QRect clip = placed.intersected(canvas.rect);
+    if (clip.isEmpty()) return clip;
+    const bool inside = clip == placed;
     for (const Ink& ink : entry.ink) {
-        const int x = at.x() + ink.dx;
         const int y = at.y() + ink.dy;
-        if (!inside && (x < 0 || y < 0 || x >= image.width() || y >= image.height())) continue;
-        QRgb& pixel = bits[y * stride + x];
-        pixel = ink.alpha == 255 ? colour : Blend(colour, pixel, ink.alpha);
+        int left = at.x() + ink.dx;
+        int right = left + ink.length - 1;
+        if (!inside) {
+            if (y < clip.top() || y > clip.bottom()) continue;
+            left = std::max(left, clip.left());
+            right = std::min(right, clip.right());
+        }
+        QRgb* pixel = canvas.bits + y * canvas.stride;
+        if (ink.alpha == 255) {
+            std::fill(pixel + left, pixel + right + 1, colour);
+        } else {
+            for (int x = left; x <= right; ++x)
+                pixel[x] = Blend(colour, pixel[x], ink.alpha);
+        }
     }
-    return inside ? placed : placed.intersected(image.rect());
+    return clip;
 }

@@ -28,10 +28,19 @@ public:
     static double Advance(const Entry& entry) { return entry.advance; }
     double Advance(const QString& text) { return Lookup(text).advance; }
 
+    // Where Draw writes: the pixels of an RGB32 image.
+    struct Canvas {
+        QRgb* bits;
+        qsizetype stride;  // in pixels
+        QRect rect;
+    };
+    static Canvas CanvasOf(QImage& image) {
+        return {reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / 4, image.rect()};
+    }
+
     // Draws a text with the top-left corner of its cell at `at`, in colour, over whatever the
-    // image holds (an RGB32 image). Pixels outside the image are skipped. Returns the part of
-    // the image that received ink.
-    QRect Draw(QImage& image, QPoint at, QRgb colour, Entry& entry);
+    // canvas holds. Pixels outside it are skipped. Returns the part that received ink.
+    QRect Draw(const Canvas& canvas, QPoint at, QRgb colour, Entry& entry);
 
     // Starts afresh once the cache holds more texts than a script plausibly uses. Entries
     // looked up before are invalid afterwards.
@@ -39,9 +48,11 @@ public:
 
 private:
     // One inked pixel, relative to the cell's top-left corner.
+    // A horizontal run of inked pixels of one coverage, relative to the cell's top-left corner.
     struct Ink {
         qint16 dx;
         qint16 dy;
+        qint16 length;
         quint8 alpha;
     };
 

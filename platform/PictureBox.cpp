@@ -64,6 +64,8 @@ double PictureBox::UnitsPerPixel() const {
 }
 
 QPoint PictureBox::ToPixels(double x, double y) const {
+    if (m_scaleMode == ScaleMode::Pixels)
+        return QPoint(m_origin.x() + RoundHalfEven(x), m_origin.y() + RoundHalfEven(y));
     const double scale = UnitsPerPixel();
     return QPoint(m_origin.x() + RoundHalfEven(x / scale), m_origin.y() + RoundHalfEven(y / scale));
 }
@@ -103,8 +105,9 @@ void PictureBox::Flush() const {
         RestoreBackground();
         m_resetPending = false;
     }
+    const GlyphCache::Canvas canvas = GlyphCache::CanvasOf(m_image);
     for (const PendingText& print : m_pending) {
-        const QRect inked = m_glyphs->Draw(m_image, print.at, print.colour, *print.glyph);
+        const QRect inked = m_glyphs->Draw(canvas, print.at, print.colour, *print.glyph);
         if (inked.isEmpty()) continue;
         m_inked = true;
         for (int y = inked.top(); y <= inked.bottom(); ++y) {
