@@ -74,6 +74,11 @@ QColor ToQColor(quint32 colour) {
     return QColor(Red(c), Green(c), Blue(c));
 }
 
+QRgb ToRgb(quint32 colour) {
+    const quint32 c = TranslateColor(colour);
+    return qRgb(Red(c), Green(c), Blue(c));
+}
+
 quint32 FromQColor(const QColor& colour) {
     return Rgb(colour.red(), colour.green(), colour.blue());
 }

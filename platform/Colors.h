@@ -37,6 +37,8 @@ bool OleTranslateColor(quint32 colour, quint32* out);
 quint32 TranslateColor(quint32 colour);
 
 QColor ToQColor(quint32 colour);
+// The same as an opaque 0xAARRGGBB pixel value.
+QRgb ToRgb(quint32 colour);
 quint32 FromQColor(const QColor& colour);
 
 }  // namespace Colors

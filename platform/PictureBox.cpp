@@ -135,8 +135,9 @@ void PictureBox::Cls() {
 }
 
 void PictureBox::SetForeColor(quint32 colour) {
+    if (colour == m_foreColor) return;
     m_foreColor = colour;
-    m_foreRgb = Colors::ToQColor(colour).rgb();
+    m_foreRgb = Colors::ToRgb(colour);
 }
 
 void PictureBox::Print(const QString& text, bool keepLineOpen) {
