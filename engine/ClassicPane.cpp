@@ -1,7 +1,5 @@
 #include "ClassicPane.h"
 
-#include <cmath>
-
 #include "ListTarget.h"
 #include "MarkupReader.h"
 #include "PrintTarget.h"
