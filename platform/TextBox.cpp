@@ -13,6 +13,12 @@ constexpr QChar kCrSymbol(0x240D);
 constexpr QChar kLfSymbol(0x240A);
 constexpr QChar kNewlineSymbol(0x2424);
 
+// Characters the document would turn into a line or frame break of its own.
+bool IsDocumentBreak(QChar ch) {
+    return ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator || ch == QChar(0xFDD0) ||
+           ch == QChar(0xFDD1);
+}
+
 bool IsCrLfAt(const QString& text, qsizetype i) {
     return i + 1 < text.size() && text[i] == QLatin1Char('\r') && text[i + 1] == QLatin1Char('\n');
 }
@@ -38,7 +44,7 @@ QString TextBox::ToDisplay(const QString& text) {
             display += kCrSymbol;
         } else if (ch == QLatin1Char('\n')) {
             display += kLfSymbol;
-        } else if (ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator) {
+        } else if (IsDocumentBreak(ch)) {
             display += kNewlineSymbol;
         } else {
             display += ch;

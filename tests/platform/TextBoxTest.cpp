@@ -11,13 +11,13 @@ namespace {
 TEST(TextBox, ProgramWritesReadBackExactly) {
     TextBox box;
     QSignalSpy changes(&box, &TextBox::Change);
-    for (const QString& text :
-         {QString("a\r\nb"), QString("lone\rcr"), QString("lone\nlf"), QString("\r\n\r\n"),
-          QString("end\r"), QString("\u2029x\u2028"), QString("中文\r\n"), QString()}) {
+    for (const QString& text : {QString("a\r\nb"), QString("lone\rcr"), QString("lone\nlf"),
+                                QString("\r\n\r\n"), QString("end\r"), QString("\u2029x\u2028"),
+                                QString("a\uFDD0b\uFDD1c"), QString("中文\r\n"), QString()}) {
         box.SetText(text);
         EXPECT_EQ(box.Text(), text);
     }
-    EXPECT_EQ(changes.count(), 8);  // every write raises Change, even an unchanged one
+    EXPECT_EQ(changes.count(), 9);  // every write raises Change, even an unchanged one
 }
 
 TEST(TextBox, TextStopsAtNul) {
@@ -51,7 +51,7 @@ TEST(TextBox, UserEditsKeepCrLfAndLoneBreaks) {
 // and what is shown in step.
 TEST(TextBox, RandomEditsStayInStepWithTheDocument) {
     TextBox box;
-    box.SetText("one\r\ntwo\rthree\nfour\r\n");
+    box.SetText(QStringLiteral("one\r\ntwo\rthree\nfour\uFDD0\u2028\r\n"));
     QRandomGenerator random(7);
     const QStringList inserts = {"x", "\n", "ab\ncd", "", "中", "\n\n"};
     for (int step = 0; step < 300; ++step) {
