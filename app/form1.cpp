@@ -18,7 +18,7 @@
 namespace {
 
 constexpr quint32 kWhite = 0xFFFFFF;
-constexpr quint32 kWindowText = Colors::kSystemColorFlag | 8;
+constexpr quint32 kWindowText = Colors::kWindowText;
 
 PictureBox* NewPicture(QWidget* page, QRect twips, QSize picture) {
     auto* box = new PictureBox(page);

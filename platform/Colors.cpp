@@ -47,14 +47,14 @@ quint32 GetSysColor(int index) {
     return kSystemColors[size_t(index)];
 }
 
-bool OleTranslateColor(quint32 colour, quint32* out) {
-    const quint32 high = colour & 0xFF000000u;
+bool OleTranslateColor(quint32 color, quint32* out) {
+    const quint32 high = color & 0xFF000000u;
     if (high == 0) {
-        *out = colour;
+        *out = color;
         return true;
     }
     if (high == kSystemColorFlag) {
-        const quint32 index = colour & 0x00FFFFFFu;
+        const quint32 index = color & 0x00FFFFFFu;
         if (index < quint32(kSystemColorCount)) {
             *out = kSystemColors[index];
             return true;
@@ -63,24 +63,18 @@ bool OleTranslateColor(quint32 colour, quint32* out) {
     return false;
 }
 
-quint32 TranslateColor(quint32 colour) {
+quint32 TranslateColor(quint32 color) {
     quint32 result = 0;
-    OleTranslateColor(colour, &result);
+    OleTranslateColor(color, &result);
     return result;
 }
 
-QColor ToQColor(quint32 colour) {
-    const quint32 c = TranslateColor(colour);
-    return QColor(Red(c), Green(c), Blue(c));
+QColor ToQColor(quint32 color) {
+    return QColor::fromRgb(ToRgb(color));
 }
 
-QRgb ToRgb(quint32 colour) {
-    const quint32 c = TranslateColor(colour);
-    return qRgb(Red(c), Green(c), Blue(c));
-}
-
-quint32 FromQColor(const QColor& colour) {
-    return Rgb(colour.red(), colour.green(), colour.blue());
+quint32 FromQColor(const QColor& color) {
+    return Rgb(color.red(), color.green(), color.blue());
 }
 
 }  // namespace Colors

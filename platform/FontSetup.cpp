@@ -8,6 +8,7 @@
 namespace FontSetup {
 namespace {
 
+// The Windows names of the Song-style faces, which the stand-in family replaces.
 const QStringList& SongFaces() {
     static const QStringList faces = {QStringLiteral("新宋体"), QStringLiteral("宋体"),
                                       QStringLiteral("NSimSun"), QStringLiteral("SimSun")};
@@ -17,12 +18,13 @@ const QStringList& SongFaces() {
 }  // namespace
 
 bool IsSongFace(const QString& family) {
-    return SongFaces().contains(family, Qt::CaseInsensitive);
+    return SongFaces().contains(family, Qt::CaseInsensitive) ||
+           family.compare(kSongStandIn, Qt::CaseInsensitive) == 0;
 }
 
 void Install() {
-    const QString song = QStringLiteral("AR PL UMing CN");
-    const QString hei = QStringLiteral("WenQuanYi Zen Hei");
+    const QString song = kSongStandIn;
+    const QString hei = kHeiStandIn;
     for (const QString& face : SongFaces())
         QFont::insertSubstitutions(face, {song, hei});
     QFont::insertSubstitutions(QStringLiteral("微软雅黑"), {hei, song});

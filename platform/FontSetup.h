@@ -7,6 +7,10 @@
 // the fonts the controls draw with.
 namespace FontSetup {
 
+// The installed families that stand in for the Windows faces.
+inline const QString kSongStandIn = QStringLiteral("AR PL UMing CN");
+inline const QString kHeiStandIn = QStringLiteral("WenQuanYi Zen Hei");
+
 // Installs the family substitutions and the window's default font (宋体 9 pt). Call once,
 // after the application object exists.
 void Install();
@@ -19,6 +23,7 @@ QFont MakeFont(const QString& family, double points, bool bold = false);
 // The window's default font, 宋体 9 pt.
 QFont DefaultFont();
 
+// 宋体, 新宋体 (by any of their names) or their stand-in: the faces drawn without antialiasing.
 bool IsSongFace(const QString& family);
 
 }  // namespace FontSetup

@@ -1,5 +1,7 @@
 #include "GlyphCache.h"
 
+#include "Colors.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -8,12 +10,6 @@ namespace {
 
 // Enough for every character a script uses; beyond it the cache starts afresh.
 constexpr qsizetype kMaxEntries = 8192;
-
-inline QRgb Blend(QRgb colour, QRgb under, int alpha) {
-    const auto mix = [alpha](int a, int b) { return (a * alpha + b * (255 - alpha) + 127) / 255; };
-    return qRgb(mix(qRed(colour), qRed(under)), mix(qGreen(colour), qGreen(under)),
-                mix(qBlue(colour), qBlue(under)));
-}
 
 }  // namespace
 
@@ -100,7 +96,7 @@ QRect GlyphCache::Draw(const Canvas& canvas, QPoint at, QRgb colour, Entry& entr
             std::fill(pixel + left, pixel + right + 1, colour);
         } else {
             for (int x = left; x <= right; ++x)
-                pixel[x] = Blend(colour, pixel[x], ink.alpha);
+                pixel[x] = Colors::AlphaBlend(colour, pixel[x], ink.alpha);
         }
     }
     return clip;

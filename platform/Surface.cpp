@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Colors.h"
+#include "FontSetup.h"
 
 namespace Gdi {
 namespace {
@@ -436,7 +437,7 @@ Region Region::FromPolygon(const QList<QPoint>& points, int fillMode) {
 Region Region::FromImage(const QImage& image, quint32 transparentColor) {
     if (image.isNull()) return {};
     const QImage img = image.convertToFormat(QImage::Format_RGB32);
-    const QRgb key = Colors::ToQColor(transparentColor).rgb() & 0xFFFFFF;
+    const QRgb key = Colors::ToRgb(transparentColor) & 0xFFFFFF;
     RegionBuilder builder;
     for (int y = 0; y < img.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -479,19 +480,8 @@ using namespace Gdi;
 
 namespace {
 
-// 0x00BBGGRR (or a system colour) to the image's 0xFFRRGGBB, and back.
-QRgb toPixel(quint32 color) {
-    const quint32 c = Colors::TranslateColor(color);
-    return 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
-
-quint32 fromPixel(QRgb p) {
-    return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-}
-
-QColor toQColor(quint32 color) {
-    return QColor::fromRgb(toPixel(color));
-}
+using Colors::ToQColor;
+using Colors::ToRgb;
 
 // Larger surfaces than any screen are refused: the image would only exhaust memory.
 constexpr int kMaxSide = 8192;
@@ -501,14 +491,6 @@ constexpr int kDotsPerMeter96Dpi = 3780;
 
 int penWidthOf(const Pen& pen) {
     return std::clamp(pen.width, 1, 4096);
-}
-
-bool isSongFace(const QString& family) {
-    static const QStringList kSong = {"宋体", "新宋体", "SimSun", "NSimSun", "AR PL UMing CN"};
-    for (const QString& name : kSong) {
-        if (family.compare(name, Qt::CaseInsensitive) == 0) return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -526,11 +508,11 @@ void Surface::clearImage(QSize size) {
                      QImage::Format_RGB32);
     m_image.setDotsPerMeterX(kDotsPerMeter96Dpi);
     m_image.setDotsPerMeterY(kDotsPerMeter96Dpi);
-    m_image.fill(toPixel(m_bkColor));
+    m_image.fill(ToRgb(m_bkColor));
 }
 
 void Surface::Cls() {
-    m_image.fill(toPixel(m_bkColor));
+    m_image.fill(ToRgb(m_bkColor));
     m_position = QPoint(0, 0);
 }
 
@@ -564,7 +546,7 @@ QFont Surface::SelectFont(const QFont& font) {
 }
 
 QFont Surface::PrepareFont(QFont font) {
-    if (isSongFace(font.family())) {
+    if (FontSetup::IsSongFace(font.family())) {
         font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
     }
     return font;
@@ -572,14 +554,14 @@ QFont Surface::PrepareFont(QFont font) {
 
 quint32 Surface::SetPixel(int x, int y, quint32 color) {
     if (!m_image.valid(x, y)) return CLR_INVALID;
-    const QRgb p = toPixel(color);
+    const QRgb p = ToRgb(color);
     reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = p;
-    return fromPixel(p);
+    return Colors::PixelToRgb(p);
 }
 
 quint32 Surface::GetPixel(int x, int y) const {
     if (!m_image.valid(x, y)) return CLR_INVALID;
-    return fromPixel(reinterpret_cast<const QRgb*>(m_image.constScanLine(y))[x]);
+    return Colors::PixelToRgb(reinterpret_cast<const QRgb*>(m_image.constScanLine(y))[x]);
 }
 
 void Surface::fillSpan(int y, int x0, int x1, quint32 pixel) {
@@ -593,13 +575,13 @@ void Surface::fillSpan(int y, int x0, int x1, quint32 pixel) {
 
 void Surface::fillBrushSpan(int y, int x0, int x1) {
     if (m_brush.style == BS_SOLID) {
-        fillSpan(y, x0, x1, toPixel(m_brush.color));
+        fillSpan(y, x0, x1, ToRgb(m_brush.color));
         return;
     }
     if (m_brush.style != BS_HATCHED || y < 0 || y >= height()) return;
     // Hatch lines in the brush colour; between them the background, when it is opaque.
-    const QRgb on = toPixel(m_brush.color);
-    const QRgb off = toPixel(m_bkColor);
+    const QRgb on = ToRgb(m_brush.color);
+    const QRgb off = ToRgb(m_bkColor);
     auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
     for (int x = std::max(x0, 0); x < std::min(x1, width()); ++x) {
         if (hatchBit(m_brush.hatch, x, y)) {
@@ -621,7 +603,7 @@ void Surface::stampRun(int y, int x0, int x1, int penWidth, quint32 pixel) {
 
 void Surface::FillRect(const Rect& rect, quint32 color) {
     const Rect r = clampRect(rect);
-    const QRgb p = toPixel(color);
+    const QRgb p = ToRgb(color);
     for (int y = std::max(r.top, 0); y < std::min(r.bottom, height()); ++y) {
         fillSpan(y, r.left, r.right, p);
     }
@@ -659,7 +641,7 @@ void Surface::DrawFocusRect(const Rect& rect) {
 }
 
 void Surface::FillRgn(const Region& region, quint32 color) {
-    const QRgb p = toPixel(color);
+    const QRgb p = ToRgb(color);
     const QRegion visible = region.toQRegion().intersected(QRect(QPoint(0, 0), size()));
     for (const QRect& r : visible) {
         for (int y = r.top(); y <= r.bottom(); ++y)
@@ -681,7 +663,7 @@ void Surface::drawShape(const Rect& box, int ellipseWidth, int ellipseHeight) {
     // The outline is the shape's edge pixels: those with a neighbour above, below, left or
     // right outside the shape. Wide pens are centred on them.
     const int w = penWidthOf(m_pen);
-    const QRgb p = toPixel(m_pen.color);
+    const QRgb p = ToRgb(m_pen.color);
     const int y0 = std::max(box.top, -w);
     const int y1 = std::min(box.bottom, height() + w);
     for (int y = y0; y < y1; ++y) {
@@ -787,8 +769,8 @@ void Surface::drawLine(QPoint from, QPoint to) {
         stop = std::min<qint64>(stop, majorStart + w);
     }
     const QList<int> pattern = w == 1 ? penPattern(m_pen.style) : QList<int>{};
-    const QRgb on = toPixel(m_pen.color);
-    const QRgb off = toPixel(m_bkColor);
+    const QRgb on = ToRgb(m_pen.color);
+    const QRgb off = ToRgb(m_bkColor);
     for (qint64 i = first; i <= stop; ++i) {
         const qint64 m = majorStart + majorStep * i;
         const qint64 n = major == 0
@@ -859,7 +841,7 @@ bool Surface::StretchBlt(int x, int y, int w, int h, const QImage& src, int sx, 
 
 bool Surface::TransparentBlt(int x, int y, int w, int h, const QImage& src, int sx, int sy, int sw,
                              int sh, quint32 transparentColor) {
-    const QRgb key = toPixel(transparentColor) & 0xFFFFFF;
+    const QRgb key = ToRgb(transparentColor) & 0xFFFFFF;
     return blit(m_image, src, QImage::Format_RGB32, {x, y, w, h, sx, sy, sw, sh},
                 [key](QRgb s, QRgb& d) {
                     if ((s & 0xFFFFFF) != key) d = 0xFF000000u | s;
@@ -870,13 +852,9 @@ bool Surface::DrawIconEx(int x, int y, const QImage& icon, int w, int h) {
     if (icon.isNull()) return false;
     if (w == 0) w = icon.width();
     if (h == 0) h = icon.height();
-    return blit(
-        m_image, icon, QImage::Format_ARGB32, {x, y, w, h, 0, 0, icon.width(), icon.height()},
-        [](QRgb s, QRgb& d) {
-            const int a = qAlpha(s);
-            auto mix = [a](int sc, int dc) { return (sc * a + dc * (255 - a) + 127) / 255; };
-            d = qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d)));
-        });
+    return blit(m_image, icon, QImage::Format_ARGB32,
+                {x, y, w, h, 0, 0, icon.width(), icon.height()},
+                [](QRgb s, QRgb& d) { d = Colors::AlphaBlend(s, d, qAlpha(s)); });
 }
 
 int Surface::LineHeight() const {
@@ -903,12 +881,12 @@ int Surface::TextHeight(const QString& text) const {
 void Surface::drawTextLine(int x, int y, const PrefixedText& line, const QRect* clip) {
     if (m_image.isNull() || line.text.isEmpty()) return;
     const QFontMetrics fm(m_font, &m_image);
-    const QColor color = toQColor(m_textColor);
+    const QColor color = ToQColor(m_textColor);
     QPainter painter(&m_image);
     if (clip) painter.setClipRect(*clip);
     if (m_bkMode == OPAQUE) {
         painter.fillRect(QRect(x, y, fm.horizontalAdvance(line.text), fm.height()),
-                         toQColor(m_bkColor));
+                         ToQColor(m_bkColor));
     }
     painter.setFont(m_font);
     painter.setPen(color);
@@ -932,9 +910,9 @@ bool Surface::DrawState(const QString& text, int x, int y, unsigned flags) {
     const int mode = std::exchange(m_bkMode, TRANSPARENT);
     const quint32 color = m_textColor;
     if (flags & DSS_DISABLED) {
-        m_textColor = Colors::kSystemColorFlag | 20;  // button highlight
+        m_textColor = Colors::kButtonHighlight;
         TextOut(x + 1, y + 1, text);
-        m_textColor = Colors::kSystemColorFlag | 16;  // button shadow
+        m_textColor = Colors::kButtonShadow;
     }
     TextOut(x, y, text);
     m_textColor = color;

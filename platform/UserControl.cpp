@@ -183,7 +183,7 @@ void UserControl::UpdateMask() {
         return;
     }
     const QImage& source = m_maskPicture.isNull() ? surface().image() : m_maskPicture;
-    const QRgb key = Colors::ToQColor(Colors::TranslateColor(m_maskColor)).rgb();
+    const QRgb key = Colors::ToRgb(m_maskColor);
     const QImage bits =
         source.convertToFormat(QImage::Format_RGB32).createMaskFromColor(key, Qt::MaskInColor);
     QRegion region(QBitmap::fromImage(bits));

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "Colors.h"
 #include "Surface.h"
 #include "Units.h"
 
@@ -28,10 +29,10 @@ class UserControl : public QWidget {
 public:
     // What the container tells its controls.
     struct AmbientProperties {
-        bool UserMode = true;            // live program; false in a designer
-        QFont Font;                      // the window's default font unless the host sets another
-        quint32 BackColor = 0x8000000F;  // system colour: button face
-        quint32 ForeColor = 0x80000008;  // system colour: window text
+        bool UserMode = true;  // live program; false in a designer
+        QFont Font;            // the window's default font unless the host sets another
+        quint32 BackColor = Colors::kButtonFace;
+        quint32 ForeColor = Colors::kWindowText;
     };
 
     static constexpr int kLeftButton = 1;
@@ -209,7 +210,7 @@ private:
     AmbientProperties m_ambient;
     bool m_autoRedraw = true;
     int m_backStyle = kBackStyleOpaque;
-    quint32 m_maskColor = 0x8000000F;
+    quint32 m_maskColor = Colors::kButtonFace;
     QImage m_maskPicture;
     QString m_accessKeys;
     QList<int> m_shortcutIds;
