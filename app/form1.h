@@ -6,12 +6,10 @@
 
 #include "MessageBoxSink.h"
 
-class ClassicPane;
-class Label;
 class ListBox;
 class PictureBox;
+class PreviewPanes;
 class QTabWidget;
-class SectionPane;
 class TextBox;
 
 // The main window: a script editor and a preview for each dialogue style, with the section and
@@ -41,12 +39,6 @@ public:
     ListBox* List3 = nullptr;
     ListBox* List4 = nullptr;
 
-    ClassicPane& PaneA() { return *m_paneA; }
-    ClassicPane& PaneB() { return *m_paneB; }
-    SectionPane& PaneC() { return *m_paneC; }
-    SectionPane& PaneD() { return *m_paneD; }
-    SectionPane& PaneE() { return *m_paneE; }
-
     // Event handlers, named after control and event.
     void Form_Load();
     void Text1_Change();
@@ -60,20 +52,12 @@ public:
 
 private:
     QWidget* AddPage(const QString& caption);
-    void BuildClassicTab();
-    void BuildDragonTab();
-    void BuildLargeTab();
-    void BuildTaskTab();
-    void CreatePanes();
+    void BuildEditors();
+    void CreatePreviews();
     void ConnectHandlers();
     void FillSamples();
-    void RebuildTaskLinkList();
 
     QTabWidget* m_dialogTabs = nullptr;
     MessageBoxSink m_messages;
-    std::unique_ptr<ClassicPane> m_paneA;
-    std::unique_ptr<ClassicPane> m_paneB;
-    std::unique_ptr<SectionPane> m_paneC;
-    std::unique_ptr<SectionPane> m_paneD;
-    std::unique_ptr<SectionPane> m_paneE;
+    std::unique_ptr<PreviewPanes> m_previews;
 };

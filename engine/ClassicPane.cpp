@@ -7,7 +7,10 @@
 #include "TraceMessage.h"
 
 ClassicPane::ClassicPane(PrintTarget& picture, ListTarget& sectionList, MessageSink& messages)
-    : m_picture(picture), m_sectionList(sectionList), m_messages(messages) {}
+    : m_picture(picture),
+      m_pen(picture, m_state.PenX, m_state.PenY),
+      m_sectionList(sectionList),
+      m_messages(messages) {}
 
 void ClassicPane::ParseScript(const QString& editorText) {
     m_state.SectionCount = 0;
@@ -104,8 +107,7 @@ void ClassicPane::DrawSectionBody(int k) {
         TraceMessage(m_state.SectionNames[size_t(k)] + QStringLiteral("开始执行 ..."));
     m_picture.Cls();
     m_state.LineCursor = 0;
-    m_state.PenX = kStartX;
-    m_state.PenY = kStartY;
+    m_pen.Reset();
     const qint32 end = m_state.SectionStarts[size_t(k) + 1];
     const qint32 lastLine = qint32(m_state.ScriptLines.size()) - 1;
     m_state.LineCursor = m_state.SectionStarts[size_t(k)] + 1;
@@ -143,16 +145,10 @@ void ClassicPane::GotoSection(QStringView name) {
 }
 
 void ClassicPane::RenderLine(QStringView line) {
-    MarkupReader(*this).RenderLine(line);
-}
-
-void ClassicPane::DrawRun(const QString& text, int x, int y, quint32 colour) {
-    m_picture.SetCurrentX(x);
-    m_picture.SetCurrentY(y);
-    m_picture.SetForeColor(colour);
-    m_picture.Print(text, false);
-}
-
-float ClassicPane::MeasureText(const QString& text) const {
-    return float(m_picture.TextWidth(text));
+    if (line.isEmpty()) return;
+    if (ScriptText::UpperStartsWith(line, QLatin1String("GOTO @"))) {
+        GotoSection(line.mid(line.indexOf(QLatin1Char('@')) + 1));
+        return;
+    }
+    MarkupReader(m_pen, m_messages).RenderLine(line);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ClassicPaneState.h"
+#include "ClassicPen.h"
 
 class ListTarget;
 class MessageSink;
@@ -14,39 +15,32 @@ class PrintTarget;
 // sections, and draws a section onto its picture box the way the game client shows a dialogue.
 class ClassicPane {
 public:
-    static constexpr int kStartX = 12;
-    static constexpr int kStartY = 12;
-    static constexpr int kLineStep = 16;
-
     ClassicPane(PrintTarget& picture, ListTarget& sectionList, MessageSink& messages);
 
     // Re-reads the whole editor text, refills the section list and draws section 0.
     void ParseScript(const QString& editorText);
+    // Draws section k from a cleared picture; out-of-range numbers draw nothing.
+    void RenderSection(int k);
+
+    const ClassicPaneState& State() const { return m_state; }
+
+private:
     // Classifies the line at LineCursor (a trimmed copy of it), blanking what a dialogue never
     // shows.
     void ClassifyLine(QStringView line);
-    // Draws section k from a cleared picture; out-of-range numbers draw nothing.
-    void RenderSection(int k);
+    void RecordSection(const QString& name);
+    void DrawSectionBody(int k);
+    // Draws one script line: a jump, or dialogue markup.
+    void RenderLine(QStringView line);
     // Draws the first section named name (case-insensitive) instead of the current one. A name
     // that matches no section, or a section already being drawn in the current chain of jumps,
     // is ignored.
     void GotoSection(QStringView name);
-    // Reads one script line's markup and draws it.
-    void RenderLine(QStringView line);
-    void DrawRun(const QString& text, int x, int y, quint32 colour);
-    float MeasureText(const QString& text) const;
-
-    ClassicPaneState& State() { return m_state; }
-    const ClassicPaneState& State() const { return m_state; }
-    MessageSink& Messages() { return m_messages; }
-
-private:
-    void RecordSection(const QString& name);
-    void DrawSectionBody(int k);
     int FindSectionByName(QStringView name);
 
     ClassicPaneState m_state;
     PrintTarget& m_picture;
+    ClassicPen m_pen;
     ListTarget& m_sectionList;
     MessageSink& m_messages;
 

@@ -1,29 +1,26 @@
 #include "MarkupReader.h"
 
-#include "ClassicPane.h"
+#include "ClassicPen.h"
+#include "ColorCode.h"
 #include "ColorPalette.h"
-#include "ColourCode.h"
 #include "MessageSink.h"
+#include "PreviewColors.h"
 #include "Rounding.h"
 #include "ScriptText.h"
 
 namespace {
 
-const QString kNoColourCode =
+const QString kNoColorCode =
     QStringLiteral("“AUTOCOLOR或SCOLOR”没有输入颜色代码！请输入颜色代码！否则显示默认颜色。");
-const QString kSpaceInColourCode = QStringLiteral("“AUTOCOLOR或SCOLOR”颜色格式错误！不能有空格！");
-const QString kColourOutOfRange = QStringLiteral("颜色参数错误！请输入颜色参数（0-255）");
+const QString kSpaceInColorCode = QStringLiteral("“AUTOCOLOR或SCOLOR”颜色格式错误！不能有空格！");
+const QString kColorOutOfRange = QStringLiteral("颜色参数错误！请输入颜色参数（0-255）");
 
 }  // namespace
 
-MarkupReader::MarkupReader(ClassicPane& pane) : m_pane(pane) {}
+MarkupReader::MarkupReader(ClassicPen& pen, MessageSink& messages)
+    : m_pen(pen), m_messages(messages) {}
 
 void MarkupReader::RenderLine(QStringView line) {
-    if (line.isEmpty()) return;
-    if (ScriptText::UpperStartsWith(line, QLatin1String("GOTO @"))) {
-        m_pane.GotoSection(line.mid(line.indexOf(QLatin1Char('@')) + 1));
-        return;
-    }
     const qsizetype length = line.size();
     for (qsizetype i = 0; i < length; ++i) {
         if (!ReadChar(line[i])) return;
@@ -32,28 +29,26 @@ void MarkupReader::RenderLine(QStringView line) {
 }
 
 bool MarkupReader::ReadChar(QChar ch) {
-    ClassicPaneState& state = m_pane.State();
     if (ch == QLatin1Char('\\')) {
-        state.PenX = ClassicPane::kStartX;
-        state.PenY += ClassicPane::kLineStep;
+        m_pen.NewLine();
         return true;
     }
     switch (m_tagState) {
-        case PlainText:
+        case TagState::PlainText:
             ReadPlain(ch);
             break;
-        case InTag:
+        case TagState::InTag:
             ReadInTag(ch);
             break;
-        case AfterSlash:
+        case TagState::AfterSlash:
             ReadAfterSlash(ch);
             break;
-        case InColourCode:
-            ReadColourCode(ch);
+        case TagState::InColorCode:
+            ReadColorCode(ch);
             break;
-        case AfterComma:
+        case TagState::AfterComma:
             if (ch == QLatin1Char('>')) {
-                DrawPendingRun(kRed);
+                DrawPendingRun(PreviewColors::kRed);
                 return false;
             }
             break;
@@ -63,20 +58,19 @@ bool MarkupReader::ReadChar(QChar ch) {
 
 void MarkupReader::ReadPlain(QChar ch) {
     if (ch == QLatin1Char('<')) {
-        m_tagState = InTag;
+        m_tagState = TagState::InTag;
         return;
     }
-    ClassicPaneState& state = m_pane.State();
     const QString& text = ScriptText::CharText(ch);
-    m_pane.DrawRun(text, state.PenX, state.PenY, kWhite);
-    state.PenX += RoundHalfEven(m_pane.MeasureText(text));
+    m_pen.DrawRun(text, m_pen.X(), m_pen.Y(), PreviewColors::kWhite);
+    m_pen.Advance(RoundHalfEven(m_pen.MeasureText(text)));
 }
 
 void MarkupReader::ReadInTag(QChar ch) {
     if (ch == QLatin1Char('>')) {
-        DrawPendingRun(kRed);
+        DrawPendingRun(PreviewColors::kRed);
     } else if (ch == QLatin1Char('/')) {
-        m_tagState = AfterSlash;
+        m_tagState = TagState::AfterSlash;
     } else {
         AppendToRun(ch);
     }
@@ -84,59 +78,58 @@ void MarkupReader::ReadInTag(QChar ch) {
 
 void MarkupReader::ReadAfterSlash(QChar ch) {
     if (ch == QLatin1Char('>')) {
-        DrawPendingRun(m_runColour);
+        DrawPendingRun(m_runColor);
     } else if (ch == QLatin1Char('@')) {
-        m_runColour = ColorPalette[kLinkColourCode];
+        m_runColor = ColorPalette[kLinkColorCode];
     } else {
         m_tagKeyword += QString(ch).toUpper();
-        if (m_tagKeyword == QLatin1String("AUTOCOLOR=")) m_tagState = InColourCode;
-        if (m_tagKeyword == QLatin1String("SCOLOR=")) m_tagState = InColourCode;
+        if (m_tagKeyword == QLatin1String("AUTOCOLOR=")) m_tagState = TagState::InColorCode;
+        if (m_tagKeyword == QLatin1String("SCOLOR=")) m_tagState = TagState::InColorCode;
     }
 }
 
-void MarkupReader::ReadColourCode(QChar ch) {
+void MarkupReader::ReadColorCode(QChar ch) {
     if (ch == QLatin1Char('>')) {
-        CloseColourTag();
+        CloseColorTag();
     } else if (ch == QLatin1Char(',')) {
-        m_tagState = AfterComma;
+        m_tagState = TagState::AfterComma;
     } else {
-        m_colourDigits += ch;
+        m_colorDigits += ch;
     }
 }
 
-void MarkupReader::CloseColourTag() {
-    if (ColourCode::LeadingValue(m_colourDigits) == 0) {
-        DrawPendingRun(kRed);
-        m_pane.Messages().ShowMessage(kNoColourCode);
+void MarkupReader::CloseColorTag() {
+    if (ColorCode::LeadingValue(m_colorDigits) == 0) {
+        DrawPendingRun(PreviewColors::kRed);
+        m_messages.ShowMessage(kNoColorCode);
         return;
     }
     // The two faults below leave the tag open: what follows is read as more of the code.
-    if (m_colourDigits.contains(QLatin1Char(' '))) {
-        m_colourDigits.remove(QLatin1Char(' '));
-        m_pane.Messages().ShowMessage(kSpaceInColourCode);
+    if (m_colorDigits.contains(QLatin1Char(' '))) {
+        m_colorDigits.remove(QLatin1Char(' '));
+        m_messages.ShowMessage(kSpaceInColorCode);
         return;
     }
     const auto index =
-        m_colourDigits.size() <= 3 ? ColourCode::PaletteIndex(m_colourDigits) : std::nullopt;
+        m_colorDigits.size() <= 3 ? ColorCode::PaletteIndex(m_colorDigits) : std::nullopt;
     if (!index) {
-        m_pane.Messages().ShowMessage(kColourOutOfRange);
+        m_messages.ShowMessage(kColorOutOfRange);
         return;
     }
-    m_runColour = ColorPalette[size_t(*index)];
-    DrawPendingRun(m_runColour);
+    m_runColor = ColorPalette[size_t(*index)];
+    DrawPendingRun(m_runColor);
 }
 
 void MarkupReader::AppendToRun(QChar ch) {
     const QString& text = ScriptText::CharText(ch);
     m_runText += text;
-    m_runWidth += RoundHalfEven(m_pane.MeasureText(text));
+    m_runWidth += RoundHalfEven(m_pen.MeasureText(text));
 }
 
-void MarkupReader::DrawPendingRun(quint32 colour) {
-    ClassicPaneState& state = m_pane.State();
-    m_pane.DrawRun(m_runText, state.PenX, state.PenY, colour);
-    state.PenX += m_runWidth;
+void MarkupReader::DrawPendingRun(quint32 color) {
+    m_pen.DrawRun(m_runText, m_pen.X(), m_pen.Y(), color);
+    m_pen.Advance(m_runWidth);
     m_runText.clear();
     m_runWidth = 0;
-    m_tagState = PlainText;
+    m_tagState = TagState::PlainText;
 }

@@ -3,20 +3,19 @@
 #include <QString>
 #include <QStringView>
 
-class ClassicPane;
+class ClassicPen;
+class MessageSink;
 
-// Reads the dialogue markup of one script line for a classic pane and draws it: plain
-// characters one by one in white, tag runs in one piece when the tag closes, a backslash
-// starting a new visual line. All state but the pane's pen lives for one line.
+// Reads the dialogue markup of one script line for a classic pane and draws it with the pane's
+// pen: plain characters one by one in white, tag runs in one piece when the tag closes, a
+// backslash starting a new visual line. All state but the pen lives for one line.
 class MarkupReader {
 public:
-    enum TagState { PlainText = 0, InTag = 1, AfterSlash = 2, InColourCode = 3, AfterComma = 4 };
+    enum class TagState { PlainText, InTag, AfterSlash, InColorCode, AfterComma };
 
-    static constexpr quint32 kWhite = 0xFFFFFF;
-    static constexpr quint32 kRed = 0x0000FF;
-    static constexpr int kLinkColourCode = 151;
+    static constexpr int kLinkColorCode = 151;
 
-    explicit MarkupReader(ClassicPane& pane);
+    MarkupReader(ClassicPen& pen, MessageSink& messages);
 
     void RenderLine(QStringView line);
 
@@ -26,16 +25,17 @@ private:
     void ReadPlain(QChar ch);
     void ReadInTag(QChar ch);
     void ReadAfterSlash(QChar ch);
-    void ReadColourCode(QChar ch);
-    void CloseColourTag();
+    void ReadColorCode(QChar ch);
+    void CloseColorTag();
     void AppendToRun(QChar ch);
-    void DrawPendingRun(quint32 colour);
+    void DrawPendingRun(quint32 color);
 
-    ClassicPane& m_pane;
-    TagState m_tagState = PlainText;
+    ClassicPen& m_pen;
+    MessageSink& m_messages;
+    TagState m_tagState = TagState::PlainText;
     QString m_runText;
     qint32 m_runWidth = 0;
     QString m_tagKeyword;
-    QString m_colourDigits;
-    quint32 m_runColour = 0;
+    QString m_colorDigits;
+    quint32 m_runColor = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "ForwardSearch.h"
 #include "ListTarget.h"
+#include "PreviewColors.h"
 #include "PrintTarget.h"
 #include "Rounding.h"
 #include "ScriptText.h"
@@ -36,14 +37,14 @@ void SectionPane::RenderSectionText(const QString& sectionText) {
             const qsizetype close = closeBracket.From(i);
             if (close < 0) continue;
             i = close;
-            m_picture.SetForeColor(kWhite);
+            m_picture.SetForeColor(PreviewColors::kWhite);
             if (i + 1 < len && view[i + 1] == QLatin1Char('\r')) i += 2;
         } else if (ch == QLatin1Char('<')) {
             const qsizetype close = closeTag.From(i);
             if (close < 0) continue;
             PrintTag(view.mid(i + 1, close - i - 1));
             i = close;
-            m_picture.SetForeColor(kWhite);
+            m_picture.SetForeColor(PreviewColors::kWhite);
         } else if (ch == QLatin1Char('\r') && next == QLatin1Char('\n')) {
             m_picture.PrintNewLine();
             ++i;
@@ -60,7 +61,7 @@ void SectionPane::PrintTag(QStringView tag) {
         return;
     }
     const qsizetype at = tag.indexOf(QLatin1Char('@'));
-    m_picture.SetForeColor(kRed);
+    m_picture.SetForeColor(PreviewColors::kRed);
     m_picture.Print((at >= 0 ? tag.left(at) : tag).toString(), true);
 }
 
@@ -69,7 +70,7 @@ void SectionPane::PrintLink(QStringView text, QStringView target) {
     AddLink(RoundHalfEven(m_picture.CurrentX()), RoundHalfEven(m_picture.CurrentY()),
             RoundHalfEven(m_picture.TextWidth(linkText)),
             RoundHalfEven(m_picture.TextHeight(linkText)), target.toString());
-    m_picture.SetForeColor(kYellow);
+    m_picture.SetForeColor(PreviewColors::kLinkYellow);
     m_picture.Print(linkText, true);
     m_linkTexts.append(linkText);
     if (m_linkList) m_linkList->AddItem(linkText);
@@ -77,5 +78,5 @@ void SectionPane::PrintLink(QStringView text, QStringView target) {
 
 void SectionPane::AddLink(qint32 x, qint32 y, qint32 width, qint32 height, const QString& target) {
     m_links.AddLink(x, y, width, height, target);
-    if (m_linkObserver) m_linkObserver(m_links[m_links.LastIndex()]);
+    emit LinkAdded(m_links[m_links.LastIndex()]);
 }

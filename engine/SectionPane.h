@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 #include "LinkTable.h"
 
@@ -11,12 +11,9 @@ class PrintTarget;
 
 // One instance of the section engine: prints a section's raw text onto its picture box in one
 // flow, letting the box advance its own print position, and records every link it prints.
-class SectionPane {
+class SectionPane : public QObject {
+    Q_OBJECT
 public:
-    static constexpr quint32 kWhite = 0xFFFFFF;
-    static constexpr quint32 kYellow = 0x00FFFF;
-    static constexpr quint32 kRed = 0x0000FF;
-
     // linkList may be null: the pane then only remembers its link texts (LinkTexts).
     SectionPane(PrintTarget& picture, ListTarget* linkList);
 
@@ -24,14 +21,13 @@ public:
     void RenderSectionText(const QString& sectionText);
     void AddLink(qint32 x, qint32 y, qint32 width, qint32 height, const QString& target);
 
-    // Called with every link as it is recorded.
-    void SetLinkObserver(std::function<void(const LinkRecord&)> observer) {
-        m_linkObserver = std::move(observer);
-    }
-
     const LinkTable& Links() const { return m_links; }
     // The texts of the links of the last drawing, in print order.
     const QStringList& LinkTexts() const { return m_linkTexts; }
+
+signals:
+    // A link was recorded.
+    void LinkAdded(const LinkRecord& link);
 
 private:
     static QString PrepareText(const QString& sectionText);
@@ -42,5 +38,4 @@ private:
     ListTarget* m_linkList;
     LinkTable m_links;
     QStringList m_linkTexts;
-    std::function<void(const LinkRecord&)> m_linkObserver;
 };

@@ -94,18 +94,21 @@ TEST_F(MainWindowTest, TaskLinkListHoldsTheLastDrawingOfBothPanes) {
 namespace {
 
 // Records where the picture box says it printed.
-class PrintLog : public PictureBoxObserver {
-public:
+struct PrintLog {
     struct Print {
         int x, y;
-        quint32 colour;
+        quint32 color;
         QString text;
     };
-    QList<Print> prints;
-    void OnCls() override { prints.clear(); }
-    void OnText(int x, int y, quint32 colour, const QString& text) override {
-        prints.append({x, y, colour, text});
+    explicit PrintLog(PictureBox* box) {
+        QObject::connect(box, &PictureBox::Cleared, &receiver, [this] { prints.clear(); });
+        QObject::connect(box, &PictureBox::TextPrinted, &receiver,
+                         [this](int x, int y, quint32 color, const QString& text) {
+                             prints.append({x, y, color, text});
+                         });
     }
+    QList<Print> prints;
+    QObject receiver;  // disconnects when the log goes
 };
 
 TEST_F(MainWindowTest, TextLandsWhereThePrintSaysInThePreviewFont) {
@@ -118,13 +121,11 @@ TEST_F(MainWindowTest, TextLandsWhereThePrintSaysInThePreviewFont) {
     };
     form1 window(false);
     for (const auto& [script, x, colour, width] : cases) {
-        PrintLog log;
-        window.Picture1->SetObserver(&log);
+        PrintLog log(window.Picture1);
         window.Text1->SetText(script);
-        window.Picture1->SetObserver(nullptr);
         const PrintLog::Print print = log.prints.last();
         EXPECT_EQ(print.x, x);
-        EXPECT_EQ(print.colour, colour);
+        EXPECT_EQ(print.color, colour);
         const QImage shown = window.Picture1->Image();
         const QImage& background = window.Picture1->Picture();
         const QRect cell(print.x, print.y, width, 12);

@@ -2,7 +2,7 @@
 
 #include "ClassicPane.h"
 #include "ColorPalette.h"
-#include "ColourCode.h"
+#include "ColorCode.h"
 #include "RecordingList.h"
 #include "RecordingMessages.h"
 #include "RecordingPrintTarget.h"
@@ -107,15 +107,15 @@ INSTANTIATE_TEST_SUITE_P(
                    {}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ColourCode, LeadingValueReadsLikeANumberPrefix) {
+TEST(ColorCode, LeadingValueReadsLikeANumberPrefix) {
     const std::pair<const char*, double> cases[] = {
         {"", 0},      {"abc", 0},  {"  12x", 12}, {"1 2", 12}, {"-5", -5}, {"+7", 7},
         {"1.5", 1.5}, {".5", 0.5}, {"0", 0},      {"- 3", -3}, {"&H5", 0}};
     for (const auto& [digits, value] : cases)
-        EXPECT_DOUBLE_EQ(ColourCode::LeadingValue(digits), value) << digits;
+        EXPECT_DOUBLE_EQ(ColorCode::LeadingValue(digits), value) << digits;
 }
 
-TEST(ColourCode, PaletteIndexOnlyForWholeNumbersInRange) {
+TEST(ColorCode, PaletteIndexOnlyForWholeNumbersInRange) {
     const std::pair<const char*, std::optional<int>> cases[] = {{"0", 0},
                                                                 {"255", 255},
                                                                 {"256", std::nullopt},
@@ -127,7 +127,7 @@ TEST(ColourCode, PaletteIndexOnlyForWholeNumbersInRange) {
                                                                 {"1e2", std::nullopt},
                                                                 {".", std::nullopt}};
     for (const auto& [digits, index] : cases)
-        EXPECT_EQ(ColourCode::PaletteIndex(digits), index) << digits;
+        EXPECT_EQ(ColorCode::PaletteIndex(digits), index) << digits;
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 namespace {
 
 using Draw = RecordingPrintTarget::Draw;
-constexpr quint32 kWhite = SectionPane::kWhite;
-constexpr quint32 kYellow = SectionPane::kYellow;
-constexpr quint32 kRed = SectionPane::kRed;
+constexpr quint32 kWhite = 0xFFFFFF;
+constexpr quint32 kYellow = 0x00FFFF;
+constexpr quint32 kRed = 0x0000FF;
 
 struct FindCase {
     const char* text;

@@ -1,11 +1,14 @@
 #include "RenderSession.h"
 
+#include <cstdio>
+
 #include "ListBox.h"
 #include "MessageBoxRecorder.h"
-#include "SectionPane.h"
+#include "MessageBoxSink.h"
+#include "PictureBox.h"
+#include "PreviewPanes.h"
 #include "TextBox.h"
 #include "TextFile.h"
-#include "form1.h"
 
 int RenderSession::Run() {
     const auto text = TextFile::ReadAnsi(m_options.file);
@@ -15,42 +18,52 @@ int RenderSession::Run() {
     }
     const MessageBoxRecorder messages(
         [](const MessageBox::Record& record) { Emit(QStringLiteral("message ") + record.text); });
-    form1 window(false);
+    MessageBoxSink sink;
+    PreviewPanes previews({}, sink);
+    PictureBox* picture = PictureOf(previews, m_options.pane);
+    WatchPicture(picture);
+    WatchList(previews.List1, QStringLiteral("List1"));
+    WatchList(previews.List2, QStringLiteral("List2"));
+    WatchList(previews.List3, QStringLiteral("List3"));
+    WatchList(previews.List4, QStringLiteral("List4"));
+    WatchLinks(previews.Dragon());
+    WatchLinks(previews.TaskLog());
+    WatchLinks(previews.TaskDescription());
 
-    using Pane = RenderOptions::Pane;
-    TextBox* editor = nullptr;
-    PictureBox* picture = nullptr;
-    ListBox* sectionList = nullptr;
-    switch (m_options.pane) {
-        case Pane::Classic:
-            editor = window.Text1, picture = window.Picture1, sectionList = window.List1;
-            break;
-        case Pane::Large:
-            editor = window.Text3, picture = window.Picture3, sectionList = window.List2;
-            break;
-        case Pane::Dragon:
-            editor = window.Text2, picture = window.Picture2;
-            break;
-        case Pane::TaskLog:
-            editor = window.Text6, picture = window.Picture4;
-            break;
-        case Pane::TaskDesc:
-            editor = window.Text7, picture = window.Picture14;
-            break;
-    }
-    picture->SetObserver(this);
-    WatchList(window.List1, QStringLiteral("List1"));
-    WatchList(window.List2, QStringLiteral("List2"));
-    WatchList(window.List3, QStringLiteral("List3"));
-    WatchList(window.List4, QStringLiteral("List4"));
-    WatchLinks(window);
+    // The file goes through an editor as the program's open action puts it there, and the
+    // editor's change and the list clicks do what the main window's handlers do.
+    TextBox editor;
+    QObject::connect(&editor, &TextBox::Change, [&] {
+        using Pane = RenderOptions::Pane;
+        switch (m_options.pane) {
+            case Pane::Classic:
+                return previews.ShowClassic(editor.Text());
+            case Pane::Large:
+                return previews.ShowLarge(editor.Text());
+            case Pane::Dragon:
+                return previews.ShowDragon(editor.Text());
+            case Pane::TaskLog:
+                return previews.ShowTaskLog(editor.Text());
+            case Pane::TaskDesc:
+                return previews.ShowTaskDescription(editor.Text());
+        }
+    });
+    QObject::connect(previews.List1, &ListBox::Click,
+                     [&] { previews.SelectClassicSection(previews.List1->ListIndex()); });
+    QObject::connect(previews.List2, &ListBox::Click,
+                     [&] { previews.SelectLargeSection(previews.List2->ListIndex()); });
+    QObject::connect(previews.List3, &ListBox::Click,
+                     [&] { previews.FollowDragonLink(editor.Text()); });
 
-    editor->SetText(*text);
+    editor.SetText(*text);
+    ListBox* sectionList = m_options.pane == RenderOptions::Pane::Classic ? previews.List1
+                           : m_options.pane == RenderOptions::Pane::Large ? previews.List2
+                                                                          : nullptr;
     if (sectionList && m_options.select >= 0) sectionList->ClickRow(m_options.select);
     for (int i = 0; i < m_options.follow; ++i)
-        window.List3->ClickRow(0);
+        previews.List3->ClickRow(0);
 
-    picture->SetObserver(nullptr);
+    QObject::disconnect(picture, nullptr, nullptr, nullptr);
     std::fflush(stdout);
     if (!m_options.png.isEmpty() && !picture->Image().save(m_options.png, "PNG")) {
         std::fprintf(stderr, "veltrane-render: cannot write %s\n", qPrintable(m_options.png));
@@ -59,15 +72,32 @@ int RenderSession::Run() {
     return 0;
 }
 
-void RenderSession::OnCls() {
-    Emit(QStringLiteral("clear"));
+PictureBox* RenderSession::PictureOf(const PreviewPanes& previews, RenderOptions::Pane pane) {
+    using Pane = RenderOptions::Pane;
+    switch (pane) {
+        case Pane::Classic:
+            return previews.Picture1;
+        case Pane::Large:
+            return previews.Picture3;
+        case Pane::Dragon:
+            return previews.Picture2;
+        case Pane::TaskLog:
+            return previews.Picture4;
+        case Pane::TaskDesc:
+            return previews.Picture14;
+    }
+    return previews.Picture1;
 }
 
-void RenderSession::OnText(int x, int y, quint32 colour, const QString& text) {
-    Emit(QStringLiteral("text %1 %2 %3 %4")
-             .arg(x)
-             .arg(y)
-             .arg(QString::asprintf("%06X", colour & 0xFFFFFFu), text));
+void RenderSession::WatchPicture(PictureBox* picture) {
+    QObject::connect(picture, &PictureBox::Cleared, [] { Emit(QStringLiteral("clear")); });
+    QObject::connect(picture, &PictureBox::TextPrinted,
+                     [](int x, int y, quint32 color, const QString& text) {
+                         Emit(QStringLiteral("text %1 %2 %3 %4")
+                                  .arg(x)
+                                  .arg(y)
+                                  .arg(QString::asprintf("%06X", color & 0xFFFFFFu), text));
+                     });
 }
 
 void RenderSession::WatchList(ListBox* list, const QString& name) {
@@ -77,16 +107,13 @@ void RenderSession::WatchList(ListBox* list, const QString& name) {
     });
 }
 
-void RenderSession::WatchLinks(form1& window) {
-    const auto print = [](const LinkRecord& link) {
+void RenderSession::WatchLinks(const SectionPane& pane) {
+    QObject::connect(&pane, &SectionPane::LinkAdded, [](const LinkRecord& link) {
         // One substitution pass, so a "%1" inside a target stays as it is.
         Emit(QStringLiteral("link %1 %2 %3 %4 %5")
                  .arg(link.Target, QString::number(link.X), QString::number(link.Y),
                       QString::number(link.Width), QString::number(link.Height)));
-    };
-    window.PaneC().SetLinkObserver(print);
-    window.PaneD().SetLinkObserver(print);
-    window.PaneE().SetLinkObserver(print);
+    });
 }
 
 QString RenderSession::Escaped(const QString& text) {

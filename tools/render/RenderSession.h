@@ -1,29 +1,29 @@
 #pragma once
 
-#include <cstdio>
+#include <QString>
 
-#include "PictureBox.h"
 #include "RenderOptions.h"
 
 class ListBox;
-class form1;
-struct LinkRecord;
+class PictureBox;
+class PreviewPanes;
+class SectionPane;
 
-// One run of the renderer: a window without samples, the file put into the chosen editor, the
-// clicks asked for, and every event written to standard output as it happens.
-class RenderSession : public PictureBoxObserver {
+// One run of the renderer: the five previews as the main window has them, the file put into
+// the chosen pane's editor, the clicks asked for, and every event written to standard output
+// as it happens.
+class RenderSession {
 public:
     explicit RenderSession(const RenderOptions& options) : m_options(options) {}
 
     // Returns the process exit code.
     int Run();
 
-    void OnCls() override;
-    void OnText(int x, int y, quint32 colour, const QString& text) override;
-
 private:
-    void WatchList(ListBox* list, const QString& name);
-    void WatchLinks(form1& window);
+    static PictureBox* PictureOf(const PreviewPanes& previews, RenderOptions::Pane pane);
+    static void WatchPicture(PictureBox* picture);
+    static void WatchList(ListBox* list, const QString& name);
+    static void WatchLinks(const SectionPane& pane);
     static void Emit(const QString& line);
     // Keeps every event on one output line.
     static QString Escaped(const QString& text);

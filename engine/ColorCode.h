@@ -4,7 +4,7 @@
 #include <optional>
 
 // Reading the colour code of an AUTOCOLOR= or SCOLOR= tag.
-namespace ColourCode {
+namespace ColorCode {
 
 // The leading numeric value: spaces skipped, then an optional sign, decimal digits (spaces
 // between them skipped) and an optional fraction; any other character ends the number; no
@@ -15,4 +15,4 @@ double LeadingValue(const QString& digits);
 // optional fraction, rounded half to even) from 0 to 255. Anything else gives nothing.
 std::optional<int> PaletteIndex(const QString& digits);
 
-}  // namespace ColourCode
+}  // namespace ColorCode

@@ -1,8 +1,8 @@
-#include "ColourCode.h"
+#include "ColorCode.h"
 
 #include "Rounding.h"
 
-namespace ColourCode {
+namespace ColorCode {
 namespace {
 
 bool IsDigit(QChar ch) {
@@ -61,4 +61,4 @@ std::optional<int> PaletteIndex(const QString& digits) {
     return index;
 }
 
-}  // namespace ColourCode
+}  // namespace ColorCode
