@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 
 #include "ClassicPane.h"
@@ -157,6 +158,36 @@ TEST_F(MainWindowTest, MouseClickOnTheLinkListFollowsTheLink) {
         QTest::mouseClick(window.List3->viewport(), Qt::LeftButton, {}, row.center());
         EXPECT_EQ(window.List3->List(0), expected);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// After a link was followed with the mouse, leaving the window and coming back must not follow
+// another one: the list's focus row is no selection.
+TEST_F(MainWindowTest, ReturningToTheWindowFollowsNoLink) {
+    form1 window(false);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.Text2->SetText("[@main]\r\n<go/@two>\r\n[@two]\r\n<on/@three>\r\n[@three]\r\n<x/@main>");
+    ASSERT_EQ(window.List3->ListCount(), 1);
+    window.findChild<QTabWidget*>()->setCurrentIndex(1);  // the dragon-style page
+    window.List3->setFocus(Qt::MouseFocusReason);  // what the press does on a real screen
+    QTest::mouseClick(window.List3->viewport(), Qt::LeftButton, {},
+                      window.List3->visualItemRect(window.List3->item(0)).center());
+    ASSERT_EQ(window.List3->List(0), "on");
+    ASSERT_TRUE(window.List3->hasFocus());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.List3->hasFocus());
+    EXPECT_EQ(window.List3->List(0), "on");
 }
 
 }  // namespace
