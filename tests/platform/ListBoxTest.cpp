@@ -25,9 +25,7 @@ protected:
         edit->setFocus();
         clicks = std::make_unique<QSignalSpy>(list, &ListBox::Click);
     }
-    QPoint RowCentre(int row) const {
-        return list->visualItemRect(list->item(row)).center();
-    }
+    QPoint RowCentre(int row) const { return list->visualItemRect(list->item(row)).center(); }
     void MouseClick(Qt::MouseButton button, int row) {
         QTest::mouseClick(list->viewport(), button, {}, RowCentre(row));
     }

@@ -80,3 +80,59 @@ TEST_F(PictureBoxTest, TwipsScale) {
 }
 
 }  // namespace
+
+namespace {
+
+// What was printed before a change of font stays as it was printed: the pending prints are
+// composed in the font they were printed in, not read from a discarded glyph cache.
+TEST_F(PictureBoxTest, PrintsBeforeAFontChangeKeepTheirFont) {
+    PictureBox reference;
+    reference.SetBoxSize(QSize(100, 60));
+    reference.SetPrintFont(box.PrintFont());
+    reference.SetBackColor(0x000000);
+    for (PictureBox* b : {&box, &reference}) {
+        b->SetForeColor(0xFFFFFF);
+        b->Print(QStringLiteral("abc中"), true);
+    }
+    box.SetPrintFont(FontSetup::MakeFont(QStringLiteral("Tahoma"), 20, true));
+    box.Print(QStringLiteral("xyz"), true);  // new cache entries where the old ones were
+    reference.SetPrintFont(FontSetup::MakeFont(QStringLiteral("Tahoma"), 20, true));
+    reference.Print(QStringLiteral("xyz"), true);
+    EXPECT_EQ(box.Image(), reference.Image());
+    EXPECT_FALSE(InkBounds().isEmpty());
+}
+
+// A text with a line break goes on at x = 0 one line lower, and the print position follows its
+// last line, so what is printed next comes after it rather than over the first line.
+TEST_F(PictureBoxTest, LineBreakInsideAPrintStartsTheNextLineAtTheLeft) {
+    QList<QPoint> printedAt;
+    QObject::connect(&box, &PictureBox::TextPrinted, [&](int x, int y, quint32, const QString&) {
+        printedAt.append({x, y});
+    });
+    box.SetOrigin(QPoint(4, 2));
+    box.SetForeColor(0xFFFFFF);
+    box.SetCurrentX(30);
+    box.Print(QStringLiteral("ab\r\ncd"), true);
+    EXPECT_DOUBLE_EQ(box.CurrentX(), 12);
+    EXPECT_DOUBLE_EQ(box.CurrentY(), 12);
+    box.Print(QStringLiteral("Z"), true);
+    EXPECT_EQ(printedAt, (QList<QPoint>{{34, 2}, {16, 14}}));
+    // "ab" on the first line from x = 34, "cd" and "Z" on the second from the origin's x.
+    const QImage image = box.Image();
+    auto inkIn = [&](QRect r) {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) != 0) return true;
+        return false;
+    };
+    EXPECT_TRUE(inkIn(QRect(34, 2, 12, 12)));
+    EXPECT_TRUE(inkIn(QRect(4, 14, 12, 12)));
+    EXPECT_TRUE(inkIn(QRect(16, 14, 6, 12)));
+    EXPECT_FALSE(inkIn(QRect(0, 2, 34, 12)));
+    EXPECT_FALSE(inkIn(QRect(46, 2, 54, 24)));
+    // Width and height still measure the widest line and all lines.
+    EXPECT_DOUBLE_EQ(box.TextWidth(QStringLiteral("a\nbcd")), 18);
+    EXPECT_DOUBLE_EQ(box.TextHeight(QStringLiteral("a\nbcd")), 24);
+}
+
+}  // namespace

@@ -60,6 +60,20 @@ TEST_F(RenderToolTest, DragonLinksAndFollow) {
                      "clear", "link main 0 0 24 12", "text 20 20 00FFFF Back", "row List3 Back"}));
 }
 
+// A backslash inside a tag breaks the one print of the tag's text; what follows goes on after
+// its last line.
+TEST_F(RenderToolTest, TextAfterABrokenTagFollowsItsLastLine) {
+    const Result r = Run({"dragon", Write("[@main]\r\nx<ab\\cd/@t>Z")});
+    EXPECT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 7) << r.lines.join('\n').toStdString();
+    EXPECT_EQ(r.lines[2], "text 20 20 FFFFFF x");
+    EXPECT_TRUE(r.lines[3].startsWith("link t 6 0 ")) << r.lines[3].toStdString();
+    EXPECT_TRUE(r.lines[3].endsWith(" 24")) << r.lines[3].toStdString();  // two lines high
+    EXPECT_EQ(r.lines[4], "text 26 20 00FFFF ab\\r\\ncd");
+    EXPECT_EQ(r.lines[5], "row List3 ab\\r\\ncd");
+    EXPECT_EQ(r.lines[6], "text 32 32 FFFFFF Z");
+}
+
 TEST_F(RenderToolTest, TaskPanesShareTheirLinkList) {
     const QString file = Write("[@main]\r\n<A/@x>\\<B/@y>");
     const Result r = Run({"task-desc", file});
