@@ -7,7 +7,7 @@
 Label::Label(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetTransparent(true);
+    SetBackStyle(BackStyle::Transparent);
 }
 
 void Label::SetCaption(const QString& caption) {
@@ -17,21 +17,22 @@ void Label::SetCaption(const QString& caption) {
     setText(shown);
 }
 
-void Label::SetAlignment(int alignment) {
+void Label::SetAlignment(Align alignment) {
     m_alignment = alignment;
     Qt::Alignment horizontal = Qt::AlignLeft;
-    if (alignment == 1) horizontal = Qt::AlignRight;
-    if (alignment == 2) horizontal = Qt::AlignHCenter;
+    if (alignment == Align::Right) horizontal = Qt::AlignRight;
+    if (alignment == Align::Center) horizontal = Qt::AlignHCenter;
     setAlignment(horizontal | Qt::AlignTop);
 }
 
-void Label::SetForeColor(quint32 colour) {
+void Label::SetForeColor(quint32 color) {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, Colors::ToQColor(colour));
+    palette.setColor(QPalette::WindowText, Colors::ToQColor(color));
     setPalette(palette);
 }
 
-void Label::SetTransparent(bool transparent) {
+void Label::SetBackStyle(BackStyle style) {
+    const bool transparent = style == BackStyle::Transparent;
     setAttribute(Qt::WA_TranslucentBackground, transparent);
     setAutoFillBackground(!transparent);
 }

@@ -2,23 +2,28 @@
 
 #include <QLabel>
 
-// A label: a caption that may hold CR LF line breaks, an alignment (0 left, 1 right, 2 centre,
-// each line by itself), and a transparent or opaque background.
+#include "BackStyle.h"
+
+// A label: a caption that may hold CR LF line breaks, an alignment of each line, and a
+// transparent or opaque background.
 class Label : public QLabel {
     Q_OBJECT
 public:
+    // The values of the stored Alignment property.
+    enum class Align { Left = 0, Right = 1, Center = 2 };
+
     explicit Label(QWidget* parent = nullptr);
 
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& caption);
 
-    int Alignment() const { return m_alignment; }
-    void SetAlignment(int alignment);
+    Align Alignment() const { return m_alignment; }
+    void SetAlignment(Align alignment);
 
-    void SetForeColor(quint32 colour);
-    void SetTransparent(bool transparent);
+    void SetForeColor(quint32 color);
+    void SetBackStyle(BackStyle style);
 
 private:
     QString m_caption;
-    int m_alignment = 0;
+    Align m_alignment = Align::Left;
 };

@@ -3,6 +3,7 @@
 #include <QBitmap>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -12,7 +13,7 @@
 #include "Colors.h"
 #include "FontSetup.h"
 #include "PropertyBag.h"
-#include "Rounding.h"
+#include "VirtualKeys.h"
 
 namespace {
 
@@ -21,12 +22,18 @@ constexpr char kWhatsThisHelpIdProperty[] = "veltraneWhatsThisHelpID";
 constexpr char kTabStopProperty[] = "veltraneTabStop";
 constexpr char kConstituentProperty[] = "veltraneConstituent";
 
-// Life-cycle steps that fail are skipped; the next step still runs.
+Q_LOGGING_CATEGORY(lcControls, "veltrane.controls", QtWarningMsg)
+
+// Life-cycle steps that fail are skipped without a word to the user; the next step still runs.
+// The logging category says which step of which control failed.
 template <typename Step>
-void RunStep(Step step) {
+void RunStep(const UserControl* control, const char* name, Step step) {
     try {
         step();
+    } catch (const std::exception& error) {
+        qCDebug(lcControls) << control->objectName() << name << "failed:" << error.what();
     } catch (...) {
+        qCDebug(lcControls) << control->objectName() << name << "failed";
     }
 }
 
@@ -75,23 +82,23 @@ UserControl::~UserControl() = default;
 // ---- Life cycle ----------------------------------------------------------------------------
 
 void UserControl::InitNew() {
-    RunStep([this] { InitProperties(); });
+    RunStep(this, "InitProperties", [this] { InitProperties(); });
     SyncSurfaceSize();
-    RunStep([this] { OnResize(); });
+    RunStep(this, "OnResize", [this] { OnResize(); });
     Refresh();
 }
 
 void UserControl::Load(const PropertyBag& bag) {
     bag.RestartReading();
-    RunStep([this, &bag] { ReadProperties(bag); });
-    RunStep([this] { ApplyProperties(); });
+    RunStep(this, "ReadProperties", [this, &bag] { ReadProperties(bag); });
+    RunStep(this, "ApplyProperties", [this] { ApplyProperties(); });
     SyncSurfaceSize();
-    RunStep([this] { Redraw(); });
+    RunStep(this, "Redraw", [this] { Redraw(); });
     Refresh();
 }
 
 void UserControl::Save(PropertyBag& bag) {
-    RunStep([this, &bag] { WriteProperties(bag); });
+    RunStep(this, "WriteProperties", [this, &bag] { WriteProperties(bag); });
 }
 
 // ---- Identity and ambient ------------------------------------------------------------------
@@ -135,7 +142,7 @@ void UserControl::SetAmbient(const AmbientProperties& ambient) {
     m_ambient = ambient;
     if (changed.isEmpty()) return;
     for (const QString& name : changed)
-        RunStep([this, &name] { OnAmbientChanged(name); });
+        RunStep(this, "OnAmbientChanged", [this, &name] { OnAmbientChanged(name); });
     Refresh();
 }
 
@@ -157,8 +164,8 @@ void UserControl::SyncSurfaceSize() const {
     m_surface.Resize(m_surfaceSize);
 }
 
-void UserControl::SetBackStyle(int style) {
-    m_backStyle = style == kBackStyleTransparent ? kBackStyleTransparent : kBackStyleOpaque;
+void UserControl::SetBackStyle(BackStyle style) {
+    m_backStyle = style;
     Refresh();
 }
 
@@ -178,7 +185,7 @@ void UserControl::Refresh() {
 }
 
 void UserControl::UpdateMask() {
-    if (m_backStyle != kBackStyleTransparent) {
+    if (m_backStyle != BackStyle::Transparent) {
         if (!mask().isEmpty()) clearMask();
         return;
     }
@@ -209,7 +216,7 @@ void UserControl::SetAccessKeys(const QString& keys) {
 
 void UserControl::SetSizeTwips(int widthTwips, int heightTwips) {
     const QSize old = size();
-    resize(qMax(0, TwipsToPixels(widthTwips)), qMax(0, TwipsToPixels(heightTwips)));
+    resize(qMax(0, Units::TwipsToPixels(widthTwips)), qMax(0, Units::TwipsToPixels(heightTwips)));
     if (testAttribute(Qt::WA_PendingResizeEvent)) {
         // Hidden: deliver now what Qt would hold back until the widget is shown.
         setAttribute(Qt::WA_PendingResizeEvent, false);
@@ -234,11 +241,11 @@ void UserControl::SetConstituent(QWidget* widget, bool constituent) {
 }
 
 int UserControl::TopOf(const QWidget* control) {
-    return control ? PixelsToTwips(control->y()) : 0;
+    return control ? Units::PixelsToTwips(control->y()) : 0;
 }
 
 void UserControl::SetTopOf(QWidget* control, int twips) {
-    if (control) control->move(control->x(), TwipsToPixels(twips));
+    if (control) control->move(control->x(), Units::TwipsToPixels(twips));
 }
 
 int UserControl::WhatsThisHelpIDOf(const QWidget* control) {
@@ -265,132 +272,6 @@ bool UserControl::SetTabStopOf(QWidget* control, bool on) {
     const int policy = control->focusPolicy();
     control->setFocusPolicy(Qt::FocusPolicy(on ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
     return true;
-}
-
-// ---- Units ---------------------------------------------------------------------------------
-
-int UserControl::HimetricToPixels(double himetric) {
-    // 26.45 units a pixel, computed as 100/2645 so that exact halves stay exact.
-    return RoundHalfEven(himetric * 100.0 / 2645.0);
-}
-
-int UserControl::VirtualKeyCode(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // 'A'..'Z'
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;  // '0'..'9'
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 0x70 + (qtKey - Qt::Key_F1);
-    switch (qtKey) {
-        case Qt::Key_Backspace:
-            return 0x08;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return 0x09;
-        case Qt::Key_Clear:
-            return 0x0C;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 0x0D;
-        case Qt::Key_Shift:
-            return 0x10;
-        case Qt::Key_Control:
-            return 0x11;
-        case Qt::Key_Alt:
-            return 0x12;
-        case Qt::Key_Pause:
-            return 0x13;
-        case Qt::Key_CapsLock:
-            return 0x14;
-        case Qt::Key_Escape:
-            return 0x1B;
-        case Qt::Key_Space:
-            return 0x20;
-        case Qt::Key_PageUp:
-            return 0x21;
-        case Qt::Key_PageDown:
-            return 0x22;
-        case Qt::Key_End:
-            return 0x23;
-        case Qt::Key_Home:
-            return 0x24;
-        case Qt::Key_Left:
-            return 0x25;
-        case Qt::Key_Up:
-            return 0x26;
-        case Qt::Key_Right:
-            return 0x27;
-        case Qt::Key_Down:
-            return 0x28;
-        case Qt::Key_Print:
-            return 0x2C;
-        case Qt::Key_Insert:
-            return 0x2D;
-        case Qt::Key_Delete:
-            return 0x2E;
-        case Qt::Key_Meta:
-            return 0x5B;
-        case Qt::Key_Menu:
-            return 0x5D;
-        case Qt::Key_NumLock:
-            return 0x90;
-        case Qt::Key_ScrollLock:
-            return 0x91;
-        // Shifted digits give the digit key (US layout).
-        case Qt::Key_ParenRight:
-            return '0';
-        case Qt::Key_Exclam:
-            return '1';
-        case Qt::Key_At:
-            return '2';
-        case Qt::Key_NumberSign:
-            return '3';
-        case Qt::Key_Dollar:
-            return '4';
-        case Qt::Key_Percent:
-            return '5';
-        case Qt::Key_AsciiCircum:
-            return '6';
-        case Qt::Key_Ampersand:
-            return '7';
-        case Qt::Key_Asterisk:
-            return '8';
-        case Qt::Key_ParenLeft:
-            return '9';
-        // Punctuation keys, plain and shifted.
-        case Qt::Key_Semicolon:
-        case Qt::Key_Colon:
-            return 0xBA;
-        case Qt::Key_Equal:
-        case Qt::Key_Plus:
-            return 0xBB;
-        case Qt::Key_Comma:
-        case Qt::Key_Less:
-            return 0xBC;
-        case Qt::Key_Minus:
-        case Qt::Key_Underscore:
-            return 0xBD;
-        case Qt::Key_Period:
-        case Qt::Key_Greater:
-            return 0xBE;
-        case Qt::Key_Slash:
-        case Qt::Key_Question:
-            return 0xBF;
-        case Qt::Key_QuoteLeft:
-        case Qt::Key_AsciiTilde:
-            return 0xC0;
-        case Qt::Key_BracketLeft:
-        case Qt::Key_BraceLeft:
-            return 0xDB;
-        case Qt::Key_Backslash:
-        case Qt::Key_Bar:
-            return 0xDC;
-        case Qt::Key_BracketRight:
-        case Qt::Key_BraceRight:
-            return 0xDD;
-        case Qt::Key_Apostrophe:
-        case Qt::Key_QuoteDbl:
-            return 0xDE;
-        default:
-            return 0;
-    }
 }
 
 // ---- Qt events -----------------------------------------------------------------------------
@@ -422,7 +303,7 @@ void UserControl::paintEvent(QPaintEvent* event) {
 
 void UserControl::resizeEvent(QResizeEvent* /*event*/) {
     SyncSurfaceSize();
-    RunStep([this] { OnResize(); });
+    RunStep(this, "OnResize", [this] { OnResize(); });
     Refresh();
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "BackStyle.h"
 #include "Colors.h"
 #include "Surface.h"
 #include "Units.h"
@@ -42,11 +43,6 @@ public:
     static constexpr int kCtrlMask = 2;
     static constexpr int kAltMask = 4;
 
-    static constexpr int kBackStyleTransparent = 0;
-    static constexpr int kBackStyleOpaque = 1;
-
-    static constexpr int kTwipsPerPixel = Units::kTwipsPerPixel;
-
     explicit UserControl(QWidget* parent = nullptr);
     ~UserControl() override;
 
@@ -56,7 +52,8 @@ public:
     // refresh. Set the name first; controls use it as their default caption.
     void InitNew();
     // Reads the stored properties (ReadProperties, with the bag's read order restarted), then
-    // ApplyProperties, then Redraw and a refresh. A step that throws is skipped.
+    // ApplyProperties, then Redraw and a refresh. A step that throws is skipped: the user sees
+    // nothing of it, and the "veltrane.controls" logging category (off by default) tells.
     void Load(const PropertyBag& bag);
     // WriteProperties into bag.
     void Save(PropertyBag& bag);
@@ -90,8 +87,8 @@ public:
 
     // Transparent: the pixels of the mask colour are see-through, taken from the mask picture
     // when one is set, else from the surface image. Opaque: the whole rectangle shows.
-    int BackStyle() const { return m_backStyle; }
-    void SetBackStyle(int style);
+    BackStyle GetBackStyle() const { return m_backStyle; }
+    void SetBackStyle(BackStyle style);
     quint32 MaskColor() const { return m_maskColor; }
     void SetMaskColor(quint32 colour);
     const QImage& MaskPicture() const { return m_maskPicture; }
@@ -106,8 +103,8 @@ public:
 
     // ---- Size and children, as the container sees them ----
 
-    int WidthTwips() const { return width() * kTwipsPerPixel; }
-    int HeightTwips() const { return height() * kTwipsPerPixel; }
+    int WidthTwips() const { return Units::PixelsToTwips(width()); }
+    int HeightTwips() const { return Units::PixelsToTwips(height()); }
     // Resizes the control and runs the resize handling at once, also while it is hidden (a
     // plain resize() of a hidden widget defers it until the widget is shown).
     void SetSizeTwips(int widthTwips, int heightTwips);
@@ -130,17 +127,6 @@ public:
     // Moves the child in or out of the Tab order (it stays focusable by click); false, and
     // nothing changes, for a widget without a tab stop.
     static bool SetTabStopOf(QWidget* control, bool on);
-
-    // ---- Units ----
-
-    // Fractions round to the nearest, halves to even.
-    static int TwipsToPixels(double twips) { return Units::TwipsToPixels(twips); }
-    static int PixelsToTwips(int pixels) { return Units::PixelsToTwips(pixels); }
-    // Picture sizes: 26.45 HIMETRIC units a pixel.
-    static int HimetricToPixels(double himetric);
-
-    // Qt key to virtual-key code (0 for keys without one).
-    static int VirtualKeyCode(int qtKey);
 
 signals:
     // A property changed, by its name, so that the container knows to save it.
@@ -209,7 +195,7 @@ private:
     mutable QSize m_surfaceSize;  // widget size the surface was last sized for
     AmbientProperties m_ambient;
     bool m_autoRedraw = true;
-    int m_backStyle = kBackStyleOpaque;
+    BackStyle m_backStyle = BackStyle::Opaque;
     quint32 m_maskColor = Colors::kButtonFace;
     QImage m_maskPicture;
     QString m_accessKeys;

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(Colors, SystemColoursComeFromOneFixedTable) {
+TEST(Colors, SystemColorsComeFromOneFixedTable) {
     const std::pair<quint32, quint32> cases[] = {
         {0x000000FF, 0x000000FF},  // plain 0x00BBGGRR passes through
         {0x80000008, 0x000000},    // window text
@@ -26,6 +26,8 @@ TEST(Colors, SystemColoursComeFromOneFixedTable) {
         EXPECT_EQ(Colors::TranslateColor(bad), 0u);
     }
     EXPECT_EQ(Colors::ToQColor(0x0000FF), QColor(255, 0, 0));  // red lives in the lowest byte
+    EXPECT_EQ(Colors::ToRgb(Colors::kButtonFace), qRgb(240, 240, 240));
+    EXPECT_EQ(Colors::PixelToRgb(qRgb(1, 2, 3)), Colors::Rgb(1, 2, 3));
 }
 
 TEST(Label, CaptionKeepsCrLfAndShowsLineBreaks) {
@@ -33,9 +35,21 @@ TEST(Label, CaptionKeepsCrLfAndShowsLineBreaks) {
     label.SetCaption("A\r\nB\r\n");
     EXPECT_EQ(label.Caption(), "A\r\nB\r\n");
     EXPECT_EQ(label.text(), "A\nB\n");
-    label.SetAlignment(2);
-    EXPECT_EQ(label.Alignment(), 2);
-    EXPECT_TRUE(label.alignment() & Qt::AlignHCenter);
+}
+
+TEST(Label, EachLineIsAlignedAsTold) {
+    Label label;
+    label.SetCaption("wide line\r\nx");
+    label.resize(200, 40);
+    const std::pair<Label::Align, Qt::Alignment> cases[] = {
+        {Label::Align::Left, Qt::AlignLeft},
+        {Label::Align::Right, Qt::AlignRight},
+        {Label::Align::Center, Qt::AlignHCenter},
+    };
+    for (const auto& [align, shown] : cases) {
+        label.SetAlignment(align);
+        EXPECT_EQ(label.alignment() & Qt::AlignHorizontal_Mask, shown);
+    }
 }
 
 }  // namespace

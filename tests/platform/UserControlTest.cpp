@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QShortcutEvent>
 #include <QSignalSpy>
@@ -16,6 +17,8 @@
 
 #include "Colors.h"
 #include "PropertyBag.h"
+#include "Units.h"
+#include "VirtualKeys.h"
 
 namespace {
 
@@ -26,8 +29,8 @@ public:
 
     QStringList log;
     QString caption;
-    quint32 windowColour = 0;
-    quint32 skinColour = 0;
+    quint32 windowColor = 0;
+    quint32 skinColor = 0;
     QRgb fill = qRgb(0, 128, 0);
     QRgb paintFill = 0;  // drawn in OnPaint when set
     bool failRead = false;
@@ -44,8 +47,8 @@ protected:
         log << "read";
         caption = bag.Read<QString>(QStringLiteral("Caption"), Name());
         if (failRead) throw std::runtime_error("unreadable");
-        windowColour = bag.Read<quint32>(QStringLiteral("BackColor"), 1u);
-        skinColour = bag.Read<quint32>(QStringLiteral("backColor"), 2u);
+        windowColor = bag.Read<quint32>(QStringLiteral("BackColor"), 1u);
+        skinColor = bag.Read<quint32>(QStringLiteral("backColor"), 2u);
     }
     void ApplyProperties() override { log << "apply"; }
     void WriteProperties(PropertyBag& bag) override {
@@ -109,14 +112,14 @@ TEST(UserControlTest, LoadReadsThenAppliesThenRedrawsAndCanBeRepeated) {
     control.Load(bag);
     EXPECT_EQ(control.log, QStringList({"read", "apply", "redraw"}));
     EXPECT_EQ(control.caption, QStringLiteral("编辑区"));
-    EXPECT_EQ(control.windowColour, 0x8000000Fu);
-    EXPECT_EQ(control.skinColour, 0xD8E9ECu);
+    EXPECT_EQ(control.windowColor, 0x8000000Fu);
+    EXPECT_EQ(control.skinColor, 0xD8E9ECu);
 
     // A second load of the same bag starts again at the first of the repeated keys.
     ProbeControl twin;
     twin.Load(bag);
-    EXPECT_EQ(twin.windowColour, 0x8000000Fu);
-    EXPECT_EQ(twin.skinColour, 0xD8E9ECu);
+    EXPECT_EQ(twin.windowColor, 0x8000000Fu);
+    EXPECT_EQ(twin.skinColor, 0xD8E9ECu);
 }
 
 TEST(UserControlTest, AFailingLoadStepIsSkippedAndTheNextStillRuns) {
@@ -124,9 +127,29 @@ TEST(UserControlTest, AFailingLoadStepIsSkippedAndTheNextStillRuns) {
     bag.WriteProperty(QStringLiteral("Caption"), QStringLiteral("kept"));
     ProbeControl control;
     control.failRead = true;
+    control.SetName(QStringLiteral("Probe1"));
+
+    // Silent by default; with the controls' logging category on, the failure is told.
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext& context, const QString& message) {
+            if (QLatin1String(context.category) == QLatin1String("veltrane.controls"))
+                logged << message;
+        });
     control.Load(bag);
-    EXPECT_EQ(control.log, QStringList({"read", "apply", "redraw"}));
+    EXPECT_TRUE(logged.isEmpty());
+    QLoggingCategory::setFilterRules(QStringLiteral("veltrane.controls.debug=true"));
+    control.Load(bag);
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+
+    EXPECT_EQ(control.log, QStringList({"read", "apply", "redraw", "read", "apply", "redraw"}));
     EXPECT_EQ(control.caption, QStringLiteral("kept"));
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_TRUE(logged[0].contains("Probe1") && logged[0].contains("ReadProperties") &&
+                logged[0].contains("unreadable"))
+        << logged[0].toStdString();
 }
 
 TEST(UserControlTest, SaveWritesThroughTheControlAndChangesAreReported) {
@@ -184,7 +207,7 @@ TEST(UserControlTest, AmbientDefaultsAndChangeNotices) {
     EXPECT_TRUE(control.log.isEmpty());
 }
 
-TEST(UserControlTest, UnitConversionsRoundHalvesToEven) {
+TEST(Units, ConversionsRoundHalvesToEven) {
     struct Case {
         double in;
         int twipsToPixels;
@@ -196,11 +219,11 @@ TEST(UserControlTest, UnitConversionsRoundHalvesToEven) {
         {66.125, 4, 2}, {198.375, 13, 8}, {13, 1, 0},      {14, 1, 1},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(UserControl::TwipsToPixels(c.in), c.twipsToPixels) << c.in;
-        EXPECT_EQ(UserControl::HimetricToPixels(c.in), c.himetricToPixels) << c.in;
+        EXPECT_EQ(Units::TwipsToPixels(c.in), c.twipsToPixels) << c.in;
+        EXPECT_EQ(Units::HimetricToPixels(c.in), c.himetricToPixels) << c.in;
     }
-    EXPECT_EQ(UserControl::PixelsToTwips(80), 1200);
-    EXPECT_EQ(UserControl::TwipsToPixels(1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(Units::PixelsToTwips(80), 1200);
+    EXPECT_EQ(Units::TwipsToPixels(1e300), std::numeric_limits<int>::max());
 }
 
 // ---- Surface, painting, mask ---------------------------------------------------------------
@@ -233,7 +256,7 @@ TEST(UserControlTest, TheWidgetShowsTheSurfaceAndAutoRedrawOrdersThePaintHook) {
     EXPECT_EQ(control.grab().toImage().pixel(3, 3), qRgb(0, 0, 255));
 }
 
-TEST(UserControlTest, TransparentBackStyleCutsOutTheMaskColour) {
+TEST(UserControlTest, TransparentBackStyleCutsOutTheMaskColor) {
     ProbeControl control;
     control.SetSizeTwips(150, 150);  // 10 x 10
     control.surface().image().fill(qRgb(255, 255, 255));
@@ -243,7 +266,7 @@ TEST(UserControlTest, TransparentBackStyleCutsOutTheMaskColour) {
     control.SetMaskColor(Colors::Rgb(255, 0, 0));
     EXPECT_TRUE(control.mask().isEmpty());  // opaque: no mask
 
-    control.SetBackStyle(UserControl::kBackStyleTransparent);
+    control.SetBackStyle(BackStyle::Transparent);
     EXPECT_FALSE(control.mask().contains(QPoint(2, 5)));
     EXPECT_TRUE(control.mask().contains(QPoint(7, 5)));
 
@@ -267,7 +290,7 @@ TEST(UserControlTest, TransparentBackStyleCutsOutTheMaskColour) {
     control.SetMaskColor(0x8000000F);
     EXPECT_EQ(control.mask(), QRegion(4, 4, 1, 1));
 
-    control.SetBackStyle(UserControl::kBackStyleOpaque);
+    control.SetBackStyle(BackStyle::Opaque);
     EXPECT_TRUE(control.mask().isEmpty());
 }
 
@@ -387,7 +410,7 @@ TEST(UserControlTest, KeysArriveAsVirtualKeyCodesAndCharacters) {
                                          {Qt::Key_Space, 0x20}, {Qt::Key_Delete, 0x2E},
                                          {Qt::Key_Colon, 0xBA}, {Qt::Key_unknown, 0}};
     for (const auto& [qtKey, code] : codes)
-        EXPECT_EQ(UserControl::VirtualKeyCode(qtKey), code);
+        EXPECT_EQ(VirtualKeyCode(qtKey), code);
 }
 
 TEST(UserControlTest, AccessKeysReachTheControlWithAlt) {
