@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 
@@ -19,15 +20,32 @@ bool IsDocumentBreak(QChar ch) {
            ch == QChar(0xFDD1);
 }
 
+// Lines shown at once, and lines appended at a time after them: each costs a few milliseconds.
+constexpr int kFirstLines = 1000;
+constexpr int kSliceLines = 2000;
+
+// The index just past the given number of line breaks of display from `from` on, or its end.
+qsizetype AfterLines(const QString& display, qsizetype from, int lines) {
+    qsizetype at = from;
+    for (int n = 0; n < lines; ++n) {
+        at = display.indexOf(QLatin1Char('\n'), at);
+        if (at < 0) return display.size();
+        ++at;
+    }
+    return at;
+}
+
 bool IsCrLfAt(const QString& text, qsizetype i) {
     return i + 1 < text.size() && text[i] == QLatin1Char('\r') && text[i + 1] == QLatin1Char('\n');
 }
 
 }  // namespace
 
-TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent), m_loadTimer(new QTimer(this)) {
     connect(document(), &QTextDocument::contentsChange, this, &TextBox::OnContentsChange);
     connect(document(), &QTextDocument::contentsChanged, this, &TextBox::OnContentsChanged);
+    m_loadTimer->setInterval(0);
+    connect(m_loadTimer, &QTimer::timeout, this, &TextBox::LoadSlice);
 }
 
 QString TextBox::ToDisplay(const QString& text) {
@@ -56,11 +74,44 @@ QString TextBox::ToDisplay(const QString& text) {
 void TextBox::SetText(const QString& text) {
     const qsizetype nul = text.indexOf(QChar(0));
     m_text = nul < 0 ? text : text.left(nul);
+    m_pendingDisplay = ToDisplay(m_text);
+    m_pendingFrom = AfterLines(m_pendingDisplay, 0, kFirstLines);
     m_programWrite = true;
-    setPlainText(ToDisplay(m_text));
+    setPlainText(m_pendingDisplay.left(m_pendingFrom));
     m_programWrite = false;
     m_changePending = false;
+    if (IsLoading()) {
+        // Appending the rest must not become steps of the user's undo history.
+        document()->setUndoRedoEnabled(false);
+        m_loadTimer->start();
+    } else {
+        m_pendingDisplay.clear();
+        m_pendingFrom = 0;
+        m_loadTimer->stop();
+    }
     emit Change();
+}
+
+void TextBox::LoadSlice() {
+    if (!IsLoading()) return;
+    const qsizetype end = AfterLines(m_pendingDisplay, m_pendingFrom, kSliceLines);
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    m_programWrite = true;
+    cursor.insertText(
+        QStringView(m_pendingDisplay).mid(m_pendingFrom, end - m_pendingFrom).toString());
+    m_programWrite = false;
+    m_pendingFrom = end;
+    if (IsLoading()) return;
+    m_loadTimer->stop();
+    m_pendingDisplay.clear();
+    m_pendingFrom = 0;
+    document()->setUndoRedoEnabled(true);
+}
+
+void TextBox::FinishLoading() {
+    while (IsLoading())
+        LoadSlice();
 }
 
 void TextBox::SetScrollBars(ScrollBars bars) {

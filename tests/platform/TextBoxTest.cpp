@@ -79,3 +79,50 @@ TEST(TextBox, RandomEditsStayInStepWithTheDocument) {
 }
 
 }  // namespace
+
+namespace {
+
+QString Shown(const TextBox& box) {
+    QString shown = box.document()->toRawText();
+    shown.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return shown;
+}
+
+// A long text shows its first lines at once and the rest from the event loop; edits made in
+// between, and undo, keep the text and the document in step.
+TEST(TextBox, LongTextArrivesInSlicesAndEditsMeanwhileStayInStep) {
+    QString text;
+    for (int i = 0; i < 6000; ++i)
+        text += QStringLiteral("line %1\r\n").arg(i);
+    text += QStringLiteral("lone\rend");
+    TextBox box;
+    QSignalSpy changes(&box, &TextBox::Change);
+    box.SetText(text);
+    EXPECT_EQ(box.Text(), text);
+    EXPECT_EQ(changes.count(), 1);
+    ASSERT_TRUE(box.IsLoading());
+    EXPECT_LT(box.document()->blockCount(), 6000);
+
+    QTextCursor cursor(box.document());
+    cursor.insertText(QStringLiteral("head\n"));
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("tail"));  // the end of what is shown so far
+    box.undo();  // while loading there is nothing to undo: no slice can be taken back
+    QString expected = text;
+    expected.prepend(QStringLiteral("head\r\n"));
+    expected.replace(QStringLiteral("line 1000\r\n"), QStringLiteral("tailline 1000\r\n"));
+    EXPECT_EQ(box.Text(), expected);
+
+    QTRY_VERIFY(!box.IsLoading());
+    EXPECT_EQ(Shown(box), TextBox::ToDisplay(box.Text()));
+    EXPECT_EQ(box.document()->blockCount(), 6002);
+    EXPECT_EQ(changes.count(), 3);  // the two edits; loading raises nothing
+
+    // Once whole, edits are undoable again.
+    box.moveCursor(QTextCursor::End);
+    box.insertPlainText(QStringLiteral("!"));
+    box.undo();
+    EXPECT_EQ(box.Text(), expected);
+}
+
+}  // namespace
