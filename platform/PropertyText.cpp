@@ -185,7 +185,7 @@ bool ImageFromBase64(QStringView payload, QImage* out) {
 // ---- Lines -------------------------------------------------------------------------------
 
 bool ValidKey(QStringView key) {
-    if (key.isEmpty() || key[0] == u'#') return false;
+    if (key.isEmpty() || key[0] == u'#' || key[0] == QChar(0xFEFF)) return false;
     for (QChar c : key)
         if (!IsKeyChar(c)) return false;
     return true;
@@ -324,6 +324,10 @@ bool ParseString(QStringView payload, QVariant* out) {
 
 bool FormatFont(const QVariant& v, QString* payload) {
     const QFont font = v.value<QFont>();
+    // Only what ParseFont reads back: a named family and a size in its range.
+    if (font.family().isEmpty()) return false;
+    if (font.pixelSize() <= 0 && !(font.pointSizeF() > 0 && font.pointSizeF() <= kMaxPointSize))
+        return false;
     QString text = Quote(font.family()) + u' ' + SizeText(font);
     if (font.weight() == QFont::Bold)
         text += QStringLiteral(" bold");
@@ -342,6 +346,9 @@ bool ParseFont(QStringView payload, QVariant* out) {
     QString family;
     if (!Unquote(&payload, &family) || family.isEmpty()) return false;
     QFont font(family);
+    // The quoted name is one family: the constructor splits a name at commas, and only its
+    // first part would be written back.
+    font.setFamilies({family});
     if (!ParseSize(NextWord(&payload), &font)) return false;
     // Without an explicit word, Song faces keep the program's crisp bitmap look.
     bool noAntialias = FontSetup::IsSongFace(family);

@@ -14,7 +14,7 @@ namespace PropertyText {
 // ---- Lines -------------------------------------------------------------------------------
 
 // A key the text form holds: no blanks, '=' or control characters, and not starting as a
-// comment.
+// comment or with a byte-order mark (which a text drops from its start).
 bool ValidKey(QStringView key);
 // Splits a "key = type payload" line at its '='; false for a blank, comment or keyless line.
 bool SplitLine(QStringView line, QStringView* key, QStringView* value);
