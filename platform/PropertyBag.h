@@ -70,8 +70,9 @@ public:
     static bool ConvertValue(const QVariant& value, QMetaType type, QVariant* out);
 
     // One line of the text form, without a line break; false (and an empty string) for an entry
-    // that the text form cannot hold: a key with blanks, '=' or control characters, or a value
-    // of an unsupported type.
+    // that the text form cannot hold: a key with blanks, '=' or control characters or starting
+    // with '#' or a byte-order mark, a value of an unsupported type, or a value the text form
+    // would not read back (a font without a family).
     static bool FormatEntry(const Entry& entry, QString* line);
     // Parses one line of the text form; false for a blank, comment or malformed line.
     static bool ParseLine(QStringView line, Entry* entry);
