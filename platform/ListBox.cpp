@@ -1,9 +1,16 @@
 #include "ListBox.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace {
+
+// Equal rows, comparing the shared text first: a refill mostly hands back the same strings.
+bool SameRow(const QString& a, const QString& b) {
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
 
 bool IsLeftButtonEvent(const QMouseEvent* event) {
     return event->button() == Qt::LeftButton ||
@@ -20,36 +27,74 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 void ListBox::Clear() {
-    m_pending.clear();
+    m_count = 0;
+    // The selection goes at once; the rows leave the view when it is next brought up to date.
     {
-        const QSignalBlocker blocker(this);
-        clear();
+        const QSignalBlocker blocker(selectionModel());
+        selectionModel()->clearSelection();
     }
     m_selectedRow = -1;
+    RequestSync();
     emit Cleared();
 }
 
 void ListBox::AddItem(const QString& text) {
-    m_pending.append(text);
-    if (!m_flushQueued) {
-        m_flushQueued = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_flushQueued = false;
-                FlushPending();
-            },
-            Qt::QueuedConnection);
+    if (m_count < m_rows.size()) {
+        if (!SameRow(m_rows[m_count], text)) m_rows[m_count] = text;
+    } else {
+        m_rows.append(text);
     }
-    emit ItemAdded(text);
+    ++m_count;
+    RequestSync();
+    // Thousands of rows a keystroke: the signal is only worth raising when someone listens.
+    if (m_itemAddedWatched) emit ItemAdded(text);
 }
 
-void ListBox::FlushPending() const {
-    if (m_pending.isEmpty()) return;
-    QStringList rows;
-    rows.swap(m_pending);
-    // Appending rows changes what is shown, not what the list is: it stays a const read.
-    const_cast<ListBox*>(this)->addItems(rows);
+void ListBox::connectNotify(const QMetaMethod& signal) {
+    if (signal == QMetaMethod::fromSignal(&ListBox::ItemAdded)) m_itemAddedWatched = true;
+}
+
+void ListBox::disconnectNotify(const QMetaMethod& signal) {
+    // An invalid method stands for a disconnection from every signal.
+    const QMetaMethod itemAdded = QMetaMethod::fromSignal(&ListBox::ItemAdded);
+    if (!signal.isValid() || signal == itemAdded) m_itemAddedWatched = isSignalConnected(itemAdded);
+}
+
+void ListBox::RequestSync() {
+    m_viewStale = true;
+    if (m_syncQueued) return;
+    m_syncQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_syncQueued = false;
+            SyncView();
+        },
+        Qt::QueuedConnection);
+}
+
+void ListBox::SyncView() const {
+    if (!m_viewStale) return;
+    m_viewStale = false;
+    // Showing the rows changes what is shown, not what the list is: it stays a const read.
+    auto* self = const_cast<ListBox*>(this);
+    m_rows.resize(m_count);
+    const int rows = int(m_count);
+    const int shown = int(m_shown.size());
+    for (int i = 0; i < std::min(rows, shown); ++i) {
+        if (SameRow(m_shown[i], m_rows[i])) continue;
+        m_shown[i] = m_rows[i];
+        item(i)->setText(m_rows[i]);
+    }
+    if (shown > rows) {
+        self->model()->removeRows(rows, shown - rows);
+        m_shown.resize(rows);
+    }
+    if (rows > shown) {
+        const QStringList added = m_rows.mid(shown);
+        self->addItems(added);
+        m_shown += added;
+    }
 }
 
 int ListBox::SelectedRow() const {
@@ -58,12 +103,12 @@ int ListBox::SelectedRow() const {
 }
 
 int ListBox::ListIndex() const {
-    FlushPending();
+    SyncView();
     return SelectedRow();
 }
 
 void ListBox::SetListIndex(int index) {
-    FlushPending();
+    SyncView();
     if (index < -1 || index >= count()) return;
     if (index < 0) {
         clearSelection();
@@ -73,18 +118,16 @@ void ListBox::SetListIndex(int index) {
 }
 
 int ListBox::ListCount() const {
-    FlushPending();
-    return count();
+    SyncView();
+    return int(m_count);
 }
 
 QString ListBox::List(int index) const {
-    FlushPending();
-    const QListWidgetItem* row = item(index);
-    return row ? row->text() : QString();
+    return index >= 0 && index < m_count ? m_rows[index] : QString();
 }
 
 void ListBox::ClickRow(int row) {
-    FlushPending();
+    SyncView();
     if (row < 0 || row >= count()) return;
     if (row == SelectedRow()) {
         emit Click();
@@ -113,12 +156,12 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex&
 }
 
 bool ListBox::event(QEvent* event) {
-    FlushPending();
+    SyncView();
     return QListWidget::event(event);
 }
 
 bool ListBox::viewportEvent(QEvent* event) {
-    FlushPending();
+    SyncView();
     return QListWidget::viewportEvent(event);
 }
 

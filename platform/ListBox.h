@@ -11,8 +11,9 @@
 // with the keyboard focus alone is no selection: a list that gets the focus or whose window is
 // activated again raises nothing, and the other mouse buttons select nothing.
 //
-// Appended rows are handed to the view in one batch, before anything reads or shows the list:
-// a parse that lists thousands of sections then costs one model update instead of thousands.
+// The rows live in the list box itself; the view is brought up to date in one step before
+// anything reads or shows it, reusing the rows it already shows. A parse that clears and
+// lists thousands of sections again on every keystroke then costs a comparison, not a rebuild.
 class ListBox : public QListWidget, public ListTarget {
     Q_OBJECT
 public:
@@ -41,15 +42,26 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 
 private:
     int SelectedRow() const;
     void OnSelectionChanged();
-    void FlushPending() const;
+    void SyncView() const;
+    void RequestSync();
 
-    mutable QStringList m_pending;
-    bool m_flushQueued = false;
+    // The list's rows are the first m_count of m_rows; the ones after them are the rows of a
+    // previous filling, kept until the view is next brought up to date, so that a refill with
+    // the same rows copies nothing.
+    mutable QStringList m_rows;
+    qsizetype m_count = 0;
+    // What the view shows, row for row.
+    mutable QStringList m_shown;
+    mutable bool m_viewStale = false;
+    bool m_syncQueued = false;
     int m_selectedRow = -1;  // as last reported by Click
+    bool m_itemAddedWatched = false;
 };
