@@ -11,12 +11,24 @@ SectionPane::SectionPane(PrintTarget& picture, ListTarget* linkList)
     : m_picture(picture), m_linkList(linkList) {}
 
 QString SectionPane::PrepareText(const QString& sectionText) {
-    QString s = sectionText;
-    s.remove(QStringLiteral("#IF\r\n#say"));
-    s.remove(QLatin1Char('\r'));
-    s.remove(QLatin1Char('\n'));
-    // From here on the only line breaks are the former backslashes.
-    s.replace(QLatin1Char('\\'), QStringLiteral("\r\n"));
+    // In one pass: every "#IF" CR LF "#say" goes (left to right, as found in the text), CR and
+    // LF go, and each backslash becomes CR LF, the only line breaks from here on.
+    const QStringView ifSay = u"#IF\r\n#say";
+    const QStringView text(sectionText);
+    QString s(text.size() + text.count(QLatin1Char('\\')), Qt::Uninitialized);
+    QChar* out = s.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch == QLatin1Char('#') && text.sliced(i).startsWith(ifSay)) {
+            i += ifSay.size() - 1;
+        } else if (ch == QLatin1Char('\\')) {
+            *out++ = QLatin1Char('\r');
+            *out++ = QLatin1Char('\n');
+        } else if (ch != QLatin1Char('\r') && ch != QLatin1Char('\n')) {
+            *out++ = ch;
+        }
+    }
+    s.truncate(out - s.constData());
     return s;
 }
 

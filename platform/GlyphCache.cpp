@@ -37,10 +37,11 @@ GlyphCache::Entry& GlyphCache::Lookup(const QString& text) {
     return it->second;
 }
 
-void GlyphCache::Trim() {
-    if (m_entries.size() < size_t(kMaxEntries)) return;
+bool GlyphCache::Trim() {
+    if (m_entries.size() < size_t(kMaxEntries)) return false;
     m_entries.clear();
     m_charSlots.fill(CharSlot{});
+    return true;
 }
 
 void GlyphCache::Render(Entry& entry) const {
@@ -90,6 +91,7 @@ QRect GlyphCache::Draw(const Canvas& canvas, QPoint at, QRgb colour, Entry& entr
             if (y < clip.top() || y > clip.bottom()) continue;
             left = std::max(left, clip.left());
             right = std::min(right, clip.right());
+            if (left > right) continue;  // the run lies beside the clip
         }
         QRgb* pixel = canvas.bits + y * canvas.stride;
         if (ink.alpha == 255) {

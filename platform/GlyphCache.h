@@ -42,9 +42,15 @@ public:
     // canvas holds. Pixels outside it are skipped. Returns the part that received ink.
     QRect Draw(const Canvas& canvas, QPoint at, QRgb colour, Entry& entry);
 
-    // Starts afresh once the cache holds more texts than a script plausibly uses. Entries
-    // looked up before are invalid afterwards.
-    void Trim();
+    // Where a text drawn at `at` puts ink: its ink bounds moved there.
+    QRect InkRect(Entry& entry, QPoint at) const {
+        if (!entry.rendered) Render(entry);
+        return entry.bounds.translated(at);
+    }
+
+    // Starts afresh once the cache holds more texts than a script plausibly uses; true when it
+    // did. Entries looked up before are invalid afterwards.
+    bool Trim();
 
 private:
     // One inked pixel, relative to the cell's top-left corner.

@@ -1,5 +1,6 @@
 #include "PictureBox.h"
 
+#include <QMetaMethod>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -41,15 +42,13 @@ void PictureBox::SetPrintFont(const QFont& font) {
     m_composer.SetFont(font);
 }
 
-double PictureBox::UnitsPerPixel() const {
-    return m_scaleMode == ScaleMode::Twips ? Units::kTwipsPerPixel : 1.0;
-}
-
 double PictureBox::LineStep() const {
     return m_composer.Glyphs().LineHeight() * UnitsPerPixel();
 }
 
 QPoint PictureBox::ToPixels(double x, double y) const {
+    if (m_scaleMode == ScaleMode::Pixels)
+        return QPoint(m_origin.x() + RoundHalfEven(x), m_origin.y() + RoundHalfEven(y));
     const double scale = UnitsPerPixel();
     return QPoint(m_origin.x() + RoundHalfEven(x / scale), m_origin.y() + RoundHalfEven(y / scale));
 }
@@ -79,38 +78,49 @@ void PictureBox::SetForeColor(quint32 color) {
     m_foreRgb = Colors::ToRgb(color);
 }
 
-double PictureBox::QueueLine(const QString& line, double x, double y) {
+double PictureBox::QueueLine(const QString& line, QPoint at) {
     GlyphCache::Entry& glyph = m_composer.Glyphs().Lookup(line);
     const double width = glyph.advance;
-    m_composer.Queue(ToPixels(x, y), m_foreRgb, glyph);
+    m_composer.Queue(at, m_foreRgb, glyph);
     return width;
 }
 
+void PictureBox::connectNotify(const QMetaMethod& signal) {
+    if (signal == QMetaMethod::fromSignal(&PictureBox::TextPrinted)) m_textPrintedWatched = true;
+}
+
+void PictureBox::disconnectNotify(const QMetaMethod& signal) {
+    // An invalid method stands for a disconnection from every signal.
+    const QMetaMethod textPrinted = QMetaMethod::fromSignal(&PictureBox::TextPrinted);
+    if (!signal.isValid() || signal == textPrinted)
+        m_textPrintedWatched = isSignalConnected(textPrinted);
+}
+
 void PictureBox::Print(const QString& text, bool keepLineOpen) {
+    double width = 0;
     if (!text.isEmpty()) {
         const QPoint at = ToPixels(m_currentX, m_currentY);
-        emit TextPrinted(at.x(), at.y(), m_foreColor, text);
+        // The previews print a character at a time: the signal only when someone listens.
+        if (m_textPrintedWatched) emit TextPrinted(at.x(), at.y(), m_foreColor, text);
         RequestUpdate();
-    }
-    double width = 0;
-    if (IsSingleLine(text)) {
-        // The common case, one character or one run.
-        if (!text.isEmpty()) width = QueueLine(text, m_currentX, m_currentY);
-    } else {
-        qsizetype start = 0;
-        for (qsizetype end = text.indexOf(QLatin1Char('\n')); end >= 0;
-             end = text.indexOf(QLatin1Char('\n'), start)) {
-            QueueLine(text.mid(start, end - start), m_currentX, m_currentY);
-            PrintNewLine();
-            start = end + 1;
-        }
-        width = QueueLine(text.mid(start), m_currentX, m_currentY);
+        width = IsSingleLine(text) ? QueueLine(text, at) : QueueLines(text);
     }
     if (keepLineOpen) {
         m_currentX += width * UnitsPerPixel();
     } else {
         PrintNewLine();
     }
+}
+
+double PictureBox::QueueLines(const QString& text) {
+    qsizetype start = 0;
+    for (qsizetype end = text.indexOf(QLatin1Char('\n')); end >= 0;
+         end = text.indexOf(QLatin1Char('\n'), start)) {
+        QueueLine(text.mid(start, end - start), ToPixels(m_currentX, m_currentY));
+        PrintNewLine();
+        start = end + 1;
+    }
+    return QueueLine(text.mid(start), ToPixels(m_currentX, m_currentY));
 }
 
 void PictureBox::PrintNewLine() {
@@ -130,12 +140,6 @@ double PictureBox::TextWidth(const QString& text) const {
 double PictureBox::TextHeight(const QString& text) const {
     const auto lines = text.count(QLatin1Char('\n')) + 1;
     return LineStep() * double(lines);
-}
-
-void PictureBox::RequestUpdate() {
-    if (m_updateRequested) return;
-    m_updateRequested = true;
-    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "PrintComposer.h"
 #include "PrintTarget.h"
+#include "Units.h"
 
 // A picture box: a background picture, a font, a coordinate scale in pixels or twips with an
 // origin offset, and a persistent image that keeps what was printed until the next Cls.
@@ -14,6 +15,7 @@ class PictureBox : public QWidget, public PrintTarget {
     Q_OBJECT
 public:
     enum class ScaleMode { Pixels, Twips };
+    static constexpr double kTwipsScale = Units::kTwipsPerPixel;
 
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
@@ -60,15 +62,25 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
 
 private:
-    double UnitsPerPixel() const;
+    double UnitsPerPixel() const { return m_scaleMode == ScaleMode::Twips ? kTwipsScale : 1.0; }
     double LineStep() const;
     QPoint ToPixels(double x, double y) const;
-    // Queues one line of text at the given print position; returns its width in pixels.
-    double QueueLine(const QString& line, double x, double y);
+    // Queues one line of text at a pixel; returns its width in pixels.
+    double QueueLine(const QString& line, QPoint at);
+    // Queues a text with line breaks from the print position, moving it to the start of its
+    // last line; returns that line's width in pixels.
+    double QueueLines(const QString& text);
     void RebuildBackground();
-    void RequestUpdate();
+    // Asks for one repaint however many prints follow.
+    void RequestUpdate() {
+        if (m_updateRequested) return;
+        m_updateRequested = true;
+        update();
+    }
 
     QSize m_boxSize{1, 1};
     QImage m_picture;
@@ -82,4 +94,5 @@ private:
     double m_currentX = 0;
     double m_currentY = 0;
     bool m_updateRequested = false;
+    bool m_textPrintedWatched = false;
 };
