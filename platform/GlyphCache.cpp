@@ -77,7 +77,7 @@ void GlyphCache::Render(Entry& entry) const {
     }
 }
 
-QRect GlyphCache::Draw(const Canvas& canvas, QPoint at, QRgb colour, Entry& entry) {
+QRect GlyphCache::Draw(const Canvas& canvas, QPoint at, QRgb color, Entry& entry) {
     if (!entry.rendered) Render(entry);
     const QRect placed = entry.bounds.translated(at);
     const QRect clip = placed.intersected(canvas.rect);
@@ -95,10 +95,10 @@ QRect GlyphCache::Draw(const Canvas& canvas, QPoint at, QRgb colour, Entry& entr
         }
         QRgb* pixel = canvas.bits + y * canvas.stride;
         if (ink.alpha == 255) {
-            std::fill(pixel + left, pixel + right + 1, colour);
+            std::fill(pixel + left, pixel + right + 1, color);
         } else {
             for (int x = left; x <= right; ++x)
-                pixel[x] = Colors::AlphaBlend(colour, pixel[x], ink.alpha);
+                pixel[x] = Colors::AlphaBlend(color, pixel[x], ink.alpha);
         }
     }
     return clip;

@@ -40,7 +40,7 @@ public:
 
     // Draws a text with the top-left corner of its cell at `at`, in colour, over whatever the
     // canvas holds. Pixels outside it are skipped. Returns the part that received ink.
-    QRect Draw(const Canvas& canvas, QPoint at, QRgb colour, Entry& entry);
+    QRect Draw(const Canvas& canvas, QPoint at, QRgb color, Entry& entry);
 
     // Where a text drawn at `at` puts ink: its ink bounds moved there.
     QRect InkRect(Entry& entry, QPoint at) const {

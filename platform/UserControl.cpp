@@ -169,8 +169,8 @@ void UserControl::SetBackStyle(BackStyle style) {
     Refresh();
 }
 
-void UserControl::SetMaskColor(quint32 colour) {
-    m_maskColor = colour;
+void UserControl::SetMaskColor(quint32 color) {
+    m_maskColor = color;
     Refresh();
 }
 

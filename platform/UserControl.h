@@ -90,7 +90,7 @@ public:
     BackStyle GetBackStyle() const { return m_backStyle; }
     void SetBackStyle(BackStyle style);
     quint32 MaskColor() const { return m_maskColor; }
-    void SetMaskColor(quint32 colour);
+    void SetMaskColor(quint32 color);
     const QImage& MaskPicture() const { return m_maskPicture; }
     void SetMaskPicture(const QImage& picture);
 

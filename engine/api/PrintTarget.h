@@ -19,7 +19,7 @@ public:
     virtual void SetCurrentY(double y) = 0;
 
     // Colour of the text printed next, 0x00BBGGRR.
-    virtual void SetForeColor(quint32 colour) = 0;
+    virtual void SetForeColor(quint32 color) = 0;
 
     // Draws text at the print position. With keepLineOpen the position moves to the end of the
     // text; otherwise it moves to the start of the next line (x = 0, y + one line of the font).

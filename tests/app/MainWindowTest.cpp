@@ -121,12 +121,12 @@ TEST_F(MainWindowTest, TextLandsWhereThePrintSaysInThePreviewFont) {
         {"[@a]\r\nab<t/AUTOCOLOR=252>", 24, 0xFF0000, 6},
     };
     form1 window(false);
-    for (const auto& [script, x, colour, width] : cases) {
+    for (const auto& [script, x, color, width] : cases) {
         PrintLog log(window.Picture1);
         window.Text1->SetText(script);
         const PrintLog::Print print = log.prints.last();
         EXPECT_EQ(print.x, x);
-        EXPECT_EQ(print.color, colour);
+        EXPECT_EQ(print.color, color);
         const QImage shown = window.Picture1->Image();
         const QImage& background = window.Picture1->Picture();
         const QRect cell(print.x, print.y, width, 12);
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, TextLandsWhereThePrintSaysInThePreviewFont) {
             for (int px = cell.left(); px <= cell.right() + 3; ++px) {
                 if (shown.pixel(px, py) == background.pixel(px, py)) continue;
                 EXPECT_TRUE(cell.contains(px, py)) << px << "," << py;
-                EXPECT_EQ(shown.pixel(px, py), Colors::ToQColor(colour).rgb());
+                EXPECT_EQ(shown.pixel(px, py), Colors::ToQColor(color).rgb());
                 ++ink;
             }
         }

@@ -30,7 +30,7 @@ QString Outcome(const Pane& p) {
                    .arg(s.SectionStarts[size_t(k)]);
     out << QStringLiteral("rows ") + p.list.rows.join(u'|');
     for (const auto& d : p.picture.draws)
-        out << QStringLiteral("draw %1 %2 %3 %4").arg(d.text).arg(d.x).arg(d.y).arg(d.colour);
+        out << QStringLiteral("draw %1 %2 %3 %4").arg(d.text).arg(d.x).arg(d.y).arg(d.color);
     out << p.messages.messages;
     return out.join(u'\n');
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ClassicPane.h"
-#include "ColorPalette.h"
 #include "ColorCode.h"
+#include "ColorPalette.h"
 #include "RecordingList.h"
 #include "RecordingMessages.h"
 #include "RecordingPrintTarget.h"
@@ -68,14 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
         MarkupCase{"RedTagThenPlain", "<ab>c", {{"ab", 12, 12, kRed}, {"c", 24, 12, kWhite}}, {}},
         MarkupCase{"AtWithoutSlashIsText", "<a@b>", {{"a@b", 12, 12, kRed}}, {}},
         MarkupCase{"LinkInEntry151", "<go/@main>", {{"go", 12, 12, kLink}}, {}},
-        MarkupCase{"SlashTagBeforeAnyColourIsBlack", "<a/xy>", {{"a", 12, 12, 0}}, {}},
-        MarkupCase{"AutoColour", "<t/AUTOCOLOR=133>", {{"t", 12, 12, k133}}, {}},
+        MarkupCase{"SlashTagBeforeAnyColorIsBlack", "<a/xy>", {{"a", 12, 12, 0}}, {}},
+        MarkupCase{"AutoColor", "<t/AUTOCOLOR=133>", {{"t", 12, 12, k133}}, {}},
         MarkupCase{"ScolorLowerCase", "<t/scolor=5>", {{"t", 12, 12, k5}}, {}},
-        MarkupCase{"ColourKeepsForLaterSlashTags",
+        MarkupCase{"ColorKeepsForLaterSlashTags",
                    "<a/SCOLOR=5><b/x>",
                    {{"a", 12, 12, k5}, {"b", 18, 12, k5}},
                    {}},
-        MarkupCase{"SecondColourTagReadAsPlainSlashTag",
+        MarkupCase{"SecondColorTagReadAsPlainSlashTag",
                    "<a/@x><b/SCOLOR=5>",
                    {{"a", 12, 12, kLink}, {"b", 18, 12, kLink}},
                    {}},

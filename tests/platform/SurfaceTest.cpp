@@ -110,7 +110,7 @@ TEST(SurfaceState, StartsWithTheSystemDefaultsAndSettersReturnThePreviousValue) 
     EXPECT_EQ(s.MoveToEx(1, 1), QPoint(3, 2));
 }
 
-TEST(SurfaceState, ClsAndResizeClearToTheBackgroundColour) {
+TEST(SurfaceState, ClsAndResizeClearToTheBackgroundColor) {
     Surface s(QSize(3, 2));
     s.SetBkColor(kRed);
     s.MoveToEx(2, 1);
@@ -123,7 +123,7 @@ TEST(SurfaceState, ClsAndResizeClearToTheBackgroundColour) {
     EXPECT_EQ(Art(s), ".\n.\n");
 }
 
-TEST(SurfacePixels, UseColourReferencesAndFailOutsideTheImage) {
+TEST(SurfacePixels, UseColorReferencesAndFailOutsideTheImage) {
     Surface s(QSize(3, 3));
     EXPECT_EQ(s.SetPixel(1, 2, 0x123456), 0x123456u);
     EXPECT_EQ(s.GetPixel(1, 2), 0x123456u);
@@ -402,7 +402,7 @@ TEST(SurfaceRegions, ShapesCoverWhatTheSurfaceDraws) {
     }
 }
 
-TEST(SurfaceRegions, FromImageLeavesOutTheTransparentColour) {
+TEST(SurfaceRegions, FromImageLeavesOutTheTransparentColor) {
     const QImage img = MakeImage({{kRed, kBlue, kRed}, {kBlue, kBlue, kBlue}});
     const Region r = Region::FromImage(img, kRed);
     EXPECT_FALSE(r.contains(0, 0));
@@ -481,7 +481,7 @@ TEST(SurfaceBlits, StretchSourceIndexTable) {
     }
 }
 
-TEST(SurfaceBlits, TransparentBltSkipsTheKeyColourWhileStretching) {
+TEST(SurfaceBlits, TransparentBltSkipsTheKeyColorWhileStretching) {
     const QImage mark = MakeImage({{kWhite, kBlack}, {kBlack, kWhite}});
     Surface s(QSize(4, 4));
     s.SetBkColor(kRed);

@@ -14,10 +14,10 @@ public:
         QString text;
         double x;
         double y;
-        quint32 colour;
+        quint32 color;
         bool operator==(const Draw&) const = default;
         friend void PrintTo(const Draw& d, std::ostream* os) {
-            *os << d.text.toStdString() << "@(" << d.x << "," << d.y << ")#" << std::hex << d.colour
+            *os << d.text.toStdString() << "@(" << d.x << "," << d.y << ")#" << std::hex << d.color
                 << std::dec;
         }
     };
@@ -39,7 +39,7 @@ public:
     double CurrentY() const override { return currentY; }
     void SetCurrentX(double x) override { currentX = x; }
     void SetCurrentY(double y) override { currentY = y; }
-    void SetForeColor(quint32 colour) override { foreColor = colour; }
+    void SetForeColor(quint32 color) override { foreColor = color; }
     void Print(const QString& text, bool keepLineOpen) override {
         if (!text.isEmpty()) draws.append({text, currentX, currentY, foreColor});
         if (keepLineOpen) {
