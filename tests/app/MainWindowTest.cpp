@@ -12,6 +12,7 @@
 #include "PictureBox.h"
 #include "SectionPane.h"
 #include "TextBox.h"
+#include "WindowSwitch.h"
 #include "form1.h"
 
 namespace {
@@ -179,12 +180,7 @@ TEST_F(MainWindowTest, ReturningToTheWindowFollowsNoLink) {
                       window.List3->visualItemRect(window.List3->item(0)).center());
     ASSERT_EQ(window.List3->List(0), "on");
     ASSERT_TRUE(window.List3->hasFocus());
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(SwitchAwayAndBack(window));
     QCoreApplication::processEvents();
     ASSERT_TRUE(window.List3->hasFocus());
     EXPECT_EQ(window.List3->List(0), "on");

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ListBox.h"
+#include "WindowSwitch.h"
 
 namespace {
 
@@ -39,12 +40,7 @@ protected:
 TEST_F(ListBoxTest, FocusAndWindowActivationSelectNothing) {
     QTest::keyClick(edit, Qt::Key_Tab);  // into the list: its first row gets the focus frame
     ASSERT_TRUE(list->hasFocus());
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(SwitchAwayAndBack(window));
     EXPECT_EQ(clicks->count(), 0);
     EXPECT_EQ(list->ListIndex(), -1);
 }
