@@ -88,6 +88,7 @@ void TextBox::SetText(const QString& text) {
         m_pendingDisplay.clear();
         m_pendingFrom = 0;
         m_loadTimer->stop();
+        document()->setUndoRedoEnabled(true);  // a long text may still have been loading
     }
     emit Change();
 }

@@ -118,11 +118,20 @@ TEST(TextBox, LongTextArrivesInSlicesAndEditsMeanwhileStayInStep) {
     EXPECT_EQ(box.document()->blockCount(), 6002);
     EXPECT_EQ(changes.count(), 3);  // the two edits; loading raises nothing
 
-    // Once whole, edits are undoable again.
+    // Once whole, edits are undoable again; so they are after a short text replaced a long one
+    // that was still arriving.
     box.moveCursor(QTextCursor::End);
     box.insertPlainText(QStringLiteral("!"));
     box.undo();
     EXPECT_EQ(box.Text(), expected);
+    box.SetText(text);
+    ASSERT_TRUE(box.IsLoading());
+    box.SetText(QStringLiteral("short"));
+    box.moveCursor(QTextCursor::End);
+    box.insertPlainText(QStringLiteral("!"));
+    box.undo();
+    EXPECT_EQ(box.Text(), QStringLiteral("short"));
+    EXPECT_FALSE(box.IsLoading());
 }
 
 }  // namespace
