@@ -15,6 +15,8 @@ const QString kIconKeys[kButtonStateCount] = {QStringLiteral("ico0"), QStringLit
 
 xButton::xButton(QWidget* parent) : UserControl(parent) {
     m_font = Ambient().Font;
+    // Takes the focus by click and Tab, to show its focus rectangle; keys do nothing.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 // ---- Properties ------------------------------------------------------------------------------

@@ -9,7 +9,7 @@
 namespace {
 
 // The composed faces must stay a size an image can hold.
-constexpr qint64 kMaxComposedPixels = 64LL * 1024 * 1024;
+constexpr qint64 kMaxComposedPixels = 16LL * 1024 * 1024;
 
 QImage LoadSkin(int index) {
     QImage image(QStringLiteral(":/images/xbutton_skin%1.png").arg(index));

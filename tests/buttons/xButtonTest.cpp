@@ -211,3 +211,25 @@ TEST(xButtonFaceTest, LayoutTable) {
     EXPECT_EQ(l.iconY, 3);
     EXPECT_EQ(l.captionRect, (Gdi::Rect{1, 2, 3, 4}));
 }
+
+TEST_F(xButtonFixture, FocusShowsTheFocusRectangleAndKeysDoNothing) {
+    button->SetFocusRect(true);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    button->clearFocus();  // the only focusable control may have it already
+    button->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button->hasFocus());
+    EXPECT_EQ(button->FaceLayout().captionRect, (Gdi::Rect{3, 3, 77, 27}));
+    const auto column = [this] {
+        QList<QRgb> pixels;
+        for (int y = 3; y < 27; ++y)
+            pixels << Shown(3, y);
+        return pixels;
+    };
+    const QList<QRgb> withFocus = column();
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(clicks, 0);
+    button->clearFocus();
+    EXPECT_NE(column(), withFocus);
+}

@@ -227,3 +227,13 @@ TEST(YCommandLayoutTest, CaptionLines) {
 
     EXPECT_EQ(YCommandLayout::FirstLineTop(3, 41, 12), 20 - 14 - 6);
 }
+
+TEST_F(YCommandFixture, IconSitsAtTheLeftVerticallyCentred) {
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(0xFFFF0000);
+    button->SetIcon(icon);
+    EXPECT_EQ(Shown(6, 13), 0x0000FFu);   // (41 - 16) / 2 = 12.5 rounds to 12
+    EXPECT_EQ(Shown(21, 27), 0x0000FFu);  // last icon pixel
+    EXPECT_NE(Shown(5, 13), 0x0000FFu);
+    EXPECT_NE(Shown(6, 11), 0x0000FFu);
+}
