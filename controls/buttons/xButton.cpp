@@ -22,12 +22,14 @@ xButton::xButton(QWidget* parent) : UserControl(parent) {
 // ---- Properties ------------------------------------------------------------------------------
 
 void xButton::SetCaption(const QString& caption) {
+    if (caption.trimmed() == m_caption) return;
     m_caption = caption.trimmed();
     PropertyChanged(QStringLiteral("Caption"));
     Redraw();
 }
 
 void xButton::SetEnabled(bool enabled) {
+    if (enabled == isEnabled()) return;
     setEnabled(enabled);
     m_state = enabled ? ButtonState::Normal : ButtonState::Disabled;
     PropertyChanged(QStringLiteral("Enabled"));
@@ -35,12 +37,14 @@ void xButton::SetEnabled(bool enabled) {
 }
 
 void xButton::SetFont(const QFont& font) {
+    if (font == m_font) return;
     m_font = font;
     PropertyChanged(QStringLiteral("Font"));
     Redraw();
 }
 
 void xButton::SetBackColor(quint32 color) {
+    if (color == m_skinBackColor) return;
     m_skinBackColor = color;
     PropertyChanged(QStringLiteral("BackColor"));
     RebuildSkin();

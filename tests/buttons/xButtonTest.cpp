@@ -233,3 +233,12 @@ TEST_F(xButtonFixture, FocusShowsTheFocusRectangleAndKeysDoNothing) {
     button->clearFocus();
     EXPECT_NE(column(), withFocus);
 }
+
+TEST_F(xButtonFixture, CaptionCharactersOutsideTheCodePageShowAsQuestionMarks) {
+    button->SetCaption(QStringLiteral("a\U0001F600b"));
+    const QImage withEmoji = button->surface().image();
+    button->SetCaption("a?b");
+    EXPECT_EQ(button->surface().image(), withEmoji);
+    button->SetCaption("a!b");
+    EXPECT_NE(button->surface().image(), withEmoji);
+}

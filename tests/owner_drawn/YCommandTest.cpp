@@ -237,3 +237,15 @@ TEST_F(YCommandFixture, IconSitsAtTheLeftVerticallyCentred) {
     EXPECT_NE(Shown(5, 13), 0x0000FFu);
     EXPECT_NE(Shown(6, 11), 0x0000FFu);
 }
+
+TEST_F(YCommandFixture, CaptionCharactersOutsideTheCodePageShowAsQuestionMarks) {
+    button->SetCaption(QStringLiteral("a\U0001F600b"));
+    button->repaint();
+    const QImage withEmoji = button->surface().image();
+    button->SetCaption("a?b");
+    button->repaint();
+    EXPECT_EQ(button->surface().image(), withEmoji);
+    button->SetCaption("a!b");
+    button->repaint();
+    EXPECT_NE(button->surface().image(), withEmoji);
+}
