@@ -242,3 +242,25 @@ TEST_F(xButtonFixture, CaptionCharactersOutsideTheCodePageShowAsQuestionMarks) {
     button->SetCaption("a!b");
     EXPECT_NE(button->surface().image(), withEmoji);
 }
+
+TEST_F(xButtonFixture, BadStoredDataAndOddSizesAreSurvived) {
+    PropertyBag bag;
+    bag.WriteProperty("skin", QStringLiteral("seven"));
+    bag.WriteProperty("icoWidth", -30);
+    bag.WriteProperty("icoHeight", 100000);
+    bag.WriteProperty("useIco", true);
+    bag.WriteProperty("ico2", QStringLiteral("not a picture"));
+    bag.WriteProperty("backColor", 0xFFFFFFFFu);
+    bag.WriteProperty("m_value", true);
+    button->Load(bag);
+    EXPECT_EQ(button->buttonSkin(), 0);
+    for (QSize size : {QSize(0, 0), QSize(7, 7), QSize(6, 300), QSize(5000, 9), QSize(9000, 20)}) {
+        button->resize(size);
+        Move({3, 3});
+        Press({3, 3});
+        Release({3, 3});
+    }
+    button->SetIco(0, QImage());
+    button->SetCaption(QString(5000, u'x'));
+    SUCCEED();
+}

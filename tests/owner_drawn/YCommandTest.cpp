@@ -187,8 +187,13 @@ TEST_F(YCommandFixture, HooksGoWhenTheButtonGoes) {
     auto ambient = designed.Ambient();
     ambient.UserMode = false;
     designed.SetAmbient(ambient);
-    designed.Load(PropertyBag());
+    designed.resize(60, 30);
+    PropertyBag bag;
+    bag.WriteProperty("clrBase", kBase);
+    designed.Load(bag);
     EXPECT_FALSE(designed.Hooks().IsAttached());
+    // In a designer the button draws straight onto its surface.
+    EXPECT_EQ(designed.surface().GetPixel(30, 0), kBase);
 }
 
 // Layout with 6-pixel characters and 12-pixel lines.
@@ -248,4 +253,29 @@ TEST_F(YCommandFixture, CaptionCharactersOutsideTheCodePageShowAsQuestionMarks) 
     button->SetCaption("a!b");
     button->repaint();
     EXPECT_NE(button->surface().image(), withEmoji);
+}
+
+TEST_F(YCommandFixture, BadStoredDataAndOddSizesAreSurvived) {
+    PropertyBag bag;
+    bag.WriteProperty("IconSize", QStringLiteral("huge"));
+    bag.WriteProperty("relItemLeft", -40);
+    bag.WriteProperty("clrBase", QStringLiteral("blue"));
+    bag.WriteProperty("Caption", QString(2000, u'字') + "\r\n\r\n\r\n");
+    bag.WriteProperty("Caption", 12);
+    bag.WriteProperty("Font", 3.5);
+    button->Load(bag);
+    EXPECT_EQ(button->IconSize(), 16);
+    EXPECT_EQ(button->relItemLeft(), 6);
+    EXPECT_EQ(button->clrBase(), 0u);
+    QImage icon(8, 8, QImage::Format_ARGB32);
+    icon.fill(Qt::green);
+    button->SetIcon(icon);
+    for (QSize size : {QSize(0, 0), QSize(1, 1), QSize(3, 200), QSize(3000, 5)}) {
+        button->resize(size);
+        button->repaint();
+        Press({1, 1});
+        Move({2, 2});
+        Release({1, 1});
+    }
+    SUCCEED();
 }
