@@ -299,7 +299,9 @@ void FxFrame::ReadProperties(const PropertyBag& bag) {
     m_opreFix = readFlag("OpreFix", true);
     m_mousePointer = readInt("MousePointer", 0);
     m_mouseIcon = readImage("MouseIcon");
-    m_cRad = qBound(0, readInt("CRad", 5), kInt16Max);
+    // As in an assignment: a negative radius is 0, one beyond 16 bits is not taken.
+    const int cRad = readInt("CRad", 5);
+    if (cRad <= kInt16Max) m_cRad = qMax(cRad, 0);
     m_icon = readImage("Icon");
     m_iconSize = readInt("IconSize", 16);
     m_iconOffset = readInt("IconOffset", 4);

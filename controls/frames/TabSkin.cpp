@@ -69,6 +69,8 @@ void BuildWorkStrip(Surface& strip, const QImage& skin, int skinIndex,
                     const TabGeometry::Sizes& sizes) {
     strip.SetBkColor(kMaskColor);
     strip.Resize(QSize(3 * sizes.labelWidth, sizes.StripHeight()));
+    // A skin outside the image has no faces: the strip stays see-through.
+    if (skinIndex < 0 || skinIndex >= kSkinCount) return;
     const int w = sizes.labelWidth;
     BuildTabFace(strip, skin, skinIndex, 0, sizes.labelActHeight, FaceColumn::Active, w);
     BuildTabFace(strip, skin, skinIndex, w, sizes.labelHeight, FaceColumn::Hovered, w);

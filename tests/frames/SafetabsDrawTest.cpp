@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <limits>
 
 #include "PropertyBag.h"
 #include "TabSkin.h"
@@ -124,6 +125,8 @@ TEST(SafetabsDraw, SkinOutsideTheImageDrawsTheBodyOnly) {
     Strip s(9);
     EXPECT_EQ(s.At(150, 60), Colors::TranslateColor(Colors::kButtonFace));
     EXPECT_EQ(s.At(40, 10), kMask);
-    Strip negative(-1);
-    EXPECT_EQ(negative.At(40, 10), kMask);
+    for (int skin : {-1, 8, std::numeric_limits<int>::min()}) {
+        Strip outside(skin);
+        EXPECT_EQ(outside.At(40, 10), kMask) << skin;
+    }
 }
