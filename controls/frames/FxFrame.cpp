@@ -373,7 +373,8 @@ void FxFrame::OnResize() {
 // ---- Methods -------------------------------------------------------------------------------
 
 void FxFrame::About() {
-    QStringList version = QCoreApplication::applicationVersion().split(u'.');
+    // major.minor.revision, missing parts as 0.
+    QStringList version = QCoreApplication::applicationVersion().split(u'.', Qt::SkipEmptyParts);
     while (version.size() < 3)
         version.append(QStringLiteral("0"));
     const QString title =

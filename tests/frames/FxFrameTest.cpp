@@ -243,6 +243,7 @@ TEST(FxFrame, AboutShowsItsBox) {
     FxFrame frame;
     frame.About();
     ASSERT_EQ(recorder.records().size(), 1);
-    EXPECT_TRUE(recorder.records()[0].caption.startsWith("关于 Veltrane "));
+    EXPECT_EQ(recorder.records()[0].caption, "关于 Veltrane 0.0.0");
+    EXPECT_EQ(recorder.records()[0].icon, MessageBox::Icon::Information);
     EXPECT_TRUE(recorder.records()[0].text.contains("非常感谢使用本控件！  "));
 }
