@@ -17,6 +17,27 @@ bool IsNumber(const QString& text) {
     return ok;
 }
 
+// The character a key types, as a keyboard would send it along.
+QString KeyText(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & ~Qt::ShiftModifier) return {};
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return QStringLiteral("\r");
+        case Qt::Key_Tab:
+            return QStringLiteral("\t");
+        case Qt::Key_Backspace:
+            return QStringLiteral("\b");
+        case Qt::Key_Escape:
+            return QStringLiteral("\x1b");
+        default:
+            break;
+    }
+    if (key < 0x20 || key >= 0x7F) return {};
+    const QString text = QString(QChar(key));
+    return modifiers & Qt::ShiftModifier ? text : text.toLower();
+}
+
 }  // namespace
 
 int InputDriver::OperandCount(const QString& actionOrVerb) {
@@ -78,9 +99,7 @@ void InputDriver::SendMouse(int type, int x, int y) {
 void InputDriver::SendKey(const QString& name) {
     const QKeyCombination combination = QKeySequence::fromString(name)[0];
     const int key = int(combination.key());
-    const QString text = key >= 0x20 && key < 0x7F && combination.keyboardModifiers() == 0
-                             ? QString(QChar(key)).toLower()
-                             : QString();
+    const QString text = KeyText(key, combination.keyboardModifiers());
     // Alt+letter is an access key: it reaches the control as a shortcut.
     if (combination.keyboardModifiers() & Qt::AltModifier) {
         QShortcutEvent shortcut(QKeySequence(combination), 0);
