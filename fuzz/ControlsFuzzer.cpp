@@ -1,0 +1,192 @@
+// Feeds random stored properties to the load path of the custom controls, then resizes and
+// repaints them at random sizes and sends them random mouse and key input. The first byte picks
+// the control; adding a control is one entry in the table below.
+
+#include <fuzzer/FuzzedDataProvider.h>
+#include <QApplication>
+#include <QColor>
+#include <QCoreApplication>
+#include <QFont>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+#include "FontSetup.h"
+#include "FxFrame.h"
+#include "Headless.h"
+#include "MessageBoxRecorder.h"
+#include "PropertyBag.h"
+#include "UserControl.h"
+#include "safetabs.h"
+
+namespace {
+
+struct FuzzedControl {
+    std::function<UserControl*(QWidget*)> create;
+    QStringList keys;  // the keys the control reads, so that random values reach them
+};
+
+const QList<FuzzedControl>& Table() {
+    static const QList<FuzzedControl> table = {
+        {[](QWidget* p) { return new safetabs(p); },
+         {"TabCount", "ActiveTab", "enabled", "BackColor", "skinIndex", "LabelActHeight",
+          "LabelHeight", "LabelWidth", "LabelBlank", "Caption0", "Caption1", "Caption2",
+          "Caption3"}},
+        {[](QWidget* p) { return new FxFrame(p); },
+         {"Font",      "Style",     "Appearance",    "AutoSize",     "BackColor",    "BaseColor",
+          "ForeColor", "FontColor", "FillColor",     "MaskColor",    "UseMaskColor", "BorderStyle",
+          "FillStyle", "Alignment", "CaptionOffset", "Picture",      "AutoRedraw",   "DrawWidth",
+          "Enabled",   "Caption",   "OpreFix",       "MousePointer", "MouseIcon",    "CRad",
+          "Icon",      "IconSize",  "IconOffset"}},
+    };
+    return table;
+}
+
+QWidget* g_host = nullptr;
+
+QString ConsumeString(FuzzedDataProvider& data, size_t max) {
+    const std::string bytes = data.ConsumeRandomLengthString(max);
+    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+}
+
+QImage ConsumeImage(FuzzedDataProvider& data) {
+    const int w = data.ConsumeIntegralInRange(0, 64);
+    const int h = data.ConsumeIntegralInRange(0, 64);
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(data.ConsumeIntegral<QRgb>()));
+    return image;
+}
+
+QVariant ConsumeValue(FuzzedDataProvider& data) {
+    switch (data.ConsumeIntegralInRange(0, 8)) {
+        case 0:
+            return data.ConsumeIntegral<int>();
+        case 1:
+            return data.ConsumeIntegral<uint>();
+        case 2:
+            return QVariant::fromValue(data.ConsumeIntegral<qint16>());
+        case 3:
+            return data.ConsumeBool();
+        case 4:
+            return data.ConsumeFloatingPoint<double>();
+        case 5:
+            return ConsumeString(data, 256);
+        case 6: {
+            QFont font(ConsumeString(data, 16));
+            font.setPixelSize(data.ConsumeIntegralInRange(-5, 300));
+            return font;
+        }
+        case 7:
+            return ConsumeImage(data);
+        default:
+            return QColor::fromRgb(data.ConsumeIntegral<QRgb>());
+    }
+}
+
+PropertyBag ConsumeBag(FuzzedDataProvider& data, const QStringList& keys) {
+    // Either the text form, with all its parsing, or typed entries under known or random keys.
+    if (data.ConsumeBool()) return PropertyBag::FromText(ConsumeString(data, 4096));
+    PropertyBag bag;
+    const int count = data.ConsumeIntegralInRange(0, 40);
+    for (int i = 0; i < count && data.remaining_bytes() > 0; ++i) {
+        const QString key = data.ConsumeBool()
+                                ? keys.value(data.ConsumeIntegralInRange<int>(0, keys.size() - 1))
+                                : ConsumeString(data, 12);
+        bag.WriteProperty(key.toLower(), ConsumeValue(data));
+    }
+    return bag;
+}
+
+QSize ConsumeSize(FuzzedDataProvider& data) {
+    if (data.ConsumeIntegralInRange(0, 15) == 0)  // now and then very large
+        return {data.ConsumeIntegralInRange(0, 9000), data.ConsumeIntegralInRange(0, 9000)};
+    return {data.ConsumeIntegralInRange(0, 700), data.ConsumeIntegralInRange(0, 400)};
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, QPointF pos, Qt::MouseButton button) {
+    QMouseEvent event(type, pos, w->mapToGlobal(pos), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button),
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+void SendInput(UserControl* control, FuzzedDataProvider& data) {
+    const QPointF pos(data.ConsumeFloatingPointInRange<double>(-50, 800),
+                      data.ConsumeFloatingPointInRange<double>(-50, 500));
+    const Qt::MouseButton button = data.ConsumeBool() ? Qt::LeftButton : Qt::RightButton;
+    switch (data.ConsumeIntegralInRange(0, 5)) {
+        case 0:
+            SendMouse(control, QEvent::MouseMove, pos, Qt::NoButton);
+            break;
+        case 1:
+            SendMouse(control, QEvent::MouseButtonPress, pos, button);
+            break;
+        case 2:
+            SendMouse(control, QEvent::MouseButtonRelease, pos, button);
+            break;
+        case 3:
+            SendMouse(control, QEvent::MouseButtonDblClick, pos, button);
+            break;
+        case 4: {
+            const int key = data.ConsumeIntegralInRange(0x20, 0x7E);
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(key)));
+            QCoreApplication::sendEvent(control, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(QChar(key)));
+            QCoreApplication::sendEvent(control, &release);
+            break;
+        }
+        default: {
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(control, &leave);
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+// The font libraries keep their caches until the process ends; see PreviewFuzzer.cpp.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n"
+           "leak:libfreetype.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    PrepareHeadless();
+    static QApplication application(*argc, *argv);
+    FontSetup::Install();
+    static MessageBoxRecorder messages;
+    g_host = new QWidget;
+    g_host->resize(800, 600);
+    g_host->show();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    const FuzzedControl& entry =
+        Table()[data.ConsumeIntegralInRange<int>(0, int(Table().size()) - 1)];
+    UserControl* control = entry.create(g_host);
+    control->SetName(QStringLiteral("Control1"));
+    const QSize first = ConsumeSize(data);
+    control->SetSizeTwips(first.width() * 15, first.height() * 15);
+    control->Load(ConsumeBag(data, entry.keys));
+    control->show();
+    while (data.remaining_bytes() > 0) {
+        if (data.ConsumeIntegralInRange(0, 7) == 0) {
+            const QSize next = ConsumeSize(data);
+            control->SetSizeTwips(next.width() * 15, next.height() * 15);
+        } else {
+            SendInput(control, data);
+        }
+    }
+    control->repaint();
+    PropertyBag saved;
+    control->Save(saved);
+    delete control;
+    return 0;
+}

@@ -1,0 +1,24 @@
+#include "GalleryControls.h"
+
+#include "FxFrame.h"
+#include "GalleryPages.h"
+#include "safetabs.h"
+
+const QList<GalleryControl>& Controls() {
+    static const QList<GalleryControl> controls = {
+        {QStringLiteral("safetabs"), [](QWidget* parent) { return new safetabs(parent); },
+         QSize(300, 120),
+         [](UserControl* c, bool on) { static_cast<safetabs*>(c)->SetEnabled(on); },
+         QStringLiteral("safetabs"), &BuildSafetabsPage},
+        {QStringLiteral("FxFrame"), [](QWidget* parent) { return new FxFrame(parent); },
+         QSize(200, 100), [](UserControl* c, bool on) { static_cast<FxFrame*>(c)->SetEnabled(on); },
+         QStringLiteral("FxFrame"), &BuildFxFramePage},
+    };
+    return controls;
+}
+
+const GalleryControl* FindControl(const QString& className) {
+    for (const GalleryControl& control : Controls())
+        if (control.className == className) return &control;
+    return nullptr;
+}

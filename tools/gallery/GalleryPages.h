@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// The gallery pages, one per control family member.
+QWidget* BuildSafetabsPage();
+QWidget* BuildFxFramePage();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Plays one input at a control, as the render command's --do actions describe it:
+// "move X Y", "press X Y", "release X Y" (left button, control pixels), "leave", "key NAME"
+// (a Qt key name such as "Return" or "Alt+G"), "wait MS" (the manual clock moves on, firing
+// the control's timers), "enable 0|1".
+class InputDriver {
+public:
+    // How many words follow the verb (a leading word of the action); -1 for an unknown verb.
+    static int OperandCount(const QString& actionOrVerb);
+    static bool IsValid(const QString& action);
+
+    explicit InputDriver(QWidget* target) : m_target(target) {}
+    // Runs one valid action; the enable action calls enable(on).
+    template <typename Enable>
+    void Run(const QString& action, Enable&& enable) {
+        if (!RunInput(action)) enable(action.section(u' ', 1, 1) == QLatin1String("1"));
+    }
+
+private:
+    // False for the enable action, which the caller handles.
+    bool RunInput(const QString& action);
+    void SendMouse(int type, int x, int y);
+    void SendKey(const QString& name);
+
+    QWidget* m_target;
+    bool m_buttonDown = false;
+};
