@@ -178,7 +178,9 @@ extern "C" const char* __lsan_default_suppressions() {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     PrepareHeadless();
     Clock::UseManualTime();
-    static QApplication application(*argc, *argv);
+    // Never destroyed: the first mouse event makes a pointing device owned by the application,
+    // and a static application would delete it at exit after the toolkit's device list is gone.
+    new QApplication(*argc, *argv);
     FontSetup::Install();
     static MessageBoxRecorder messages;
     g_host = new QWidget;
