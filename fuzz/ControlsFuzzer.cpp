@@ -1,11 +1,12 @@
 // Feeds random stored properties to the load path of the custom controls, then resizes and
-// repaints them at random sizes and sends them random mouse and key input. The first byte picks
-// the control; adding a control is one entry in the table below.
+// repaints them at random sizes and sends them random mouse, key and focus input and passing
+// time. The first byte picks the control; adding a control is one entry in the table below.
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <QApplication>
 #include <QColor>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QFont>
 #include <QImage>
 #include <QKeyEvent>
@@ -15,13 +16,16 @@
 #include <cstdint>
 #include <functional>
 
+#include "Clock.h"
 #include "FontSetup.h"
 #include "FxFrame.h"
 #include "Headless.h"
 #include "MessageBoxRecorder.h"
 #include "PropertyBag.h"
 #include "UserControl.h"
+#include "YCommand.h"
 #include "safetabs.h"
+#include "xButton.h"
 
 namespace {
 
@@ -42,6 +46,12 @@ const QList<FuzzedControl>& Table() {
           "FillStyle", "Alignment", "CaptionOffset", "Picture",      "AutoRedraw",   "DrawWidth",
           "Enabled",   "Caption",   "OpreFix",       "MousePointer", "MouseIcon",    "CRad",
           "Icon",      "IconSize",  "IconOffset"}},
+        {[](QWidget* p) { return new YCommand(p); },
+         {"Font", "BackColor", "ForeColor", "IconSize", "Caption", "Enabled", "relItemLeft",
+          "clrBase", "ReserveFx"}},
+        {[](QWidget* p) { return new xButton(p); },
+         {"Caption", "Enabled", "BackColor", "ForeColor", "focusRect", "skin", "Font", "float",
+          "useIco", "icoWidth", "icoHeight", "ico0", "ico1", "ico2", "ico3", "m_check", "m_value"}},
     };
     return table;
 }
@@ -118,7 +128,7 @@ void SendInput(UserControl* control, FuzzedDataProvider& data) {
     const QPointF pos(data.ConsumeFloatingPointInRange<double>(-50, 800),
                       data.ConsumeFloatingPointInRange<double>(-50, 500));
     const Qt::MouseButton button = data.ConsumeBool() ? Qt::LeftButton : Qt::RightButton;
-    switch (data.ConsumeIntegralInRange(0, 5)) {
+    switch (data.ConsumeIntegralInRange(0, 7)) {
         case 0:
             SendMouse(control, QEvent::MouseMove, pos, Qt::NoButton);
             break;
@@ -139,6 +149,16 @@ void SendInput(UserControl* control, FuzzedDataProvider& data) {
             QCoreApplication::sendEvent(control, &release);
             break;
         }
+        case 5: {
+            // Focus coming or going (check buttons and focus rectangles follow it).
+            QFocusEvent focus(data.ConsumeBool() ? QEvent::FocusIn : QEvent::FocusOut);
+            QCoreApplication::sendEvent(control, &focus);
+            break;
+        }
+        case 6:
+            // Time passing: move throttles and leave timers run on the manual clock.
+            Clock::Advance(data.ConsumeIntegralInRange(0, 500));
+            break;
         default: {
             QEvent leave(QEvent::Leave);
             QCoreApplication::sendEvent(control, &leave);
@@ -157,8 +177,9 @@ extern "C" const char* __lsan_default_suppressions() {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     PrepareHeadless();
-    // Never destroyed: at exit the toolkit's own statics (its input devices) may already be
-    // gone, and tearing the application down after them crashes outside the program's code.
+    Clock::UseManualTime();
+    // Never destroyed: the first mouse event makes a pointing device owned by the application,
+    // and a static application would delete it at exit after the toolkit's device list is gone.
     new QApplication(*argc, *argv);
     FontSetup::Install();
     static MessageBoxRecorder messages;

@@ -2,7 +2,9 @@
 
 #include "FxFrame.h"
 #include "GalleryPages.h"
+#include "YCommand.h"
 #include "safetabs.h"
+#include "xButton.h"
 
 const QList<GalleryControl>& Controls() {
     static const QList<GalleryControl> controls = {
@@ -13,6 +15,12 @@ const QList<GalleryControl>& Controls() {
         {QStringLiteral("FxFrame"), [](QWidget* parent) { return new FxFrame(parent); },
          QSize(200, 100), [](UserControl* c, bool on) { static_cast<FxFrame*>(c)->SetEnabled(on); },
          QStringLiteral("FxFrame"), &BuildFxFramePage},
+        {QStringLiteral("xButton"), [](QWidget* parent) { return new xButton(parent); },
+         QSize(96, 28), [](UserControl* c, bool on) { static_cast<xButton*>(c)->SetEnabled(on); },
+         QStringLiteral("xButton"), &BuildXButtonPage},
+        {QStringLiteral("YCommand"), [](QWidget* parent) { return new YCommand(parent); },
+         QSize(100, 34), [](UserControl* c, bool on) { static_cast<YCommand*>(c)->SetEnabled(on); },
+         QStringLiteral("YCommand"), &BuildYCommandPage},
     };
     return controls;
 }

@@ -5,3 +5,5 @@ class QWidget;
 // The gallery pages, one per control family member.
 QWidget* BuildSafetabsPage();
 QWidget* BuildFxFramePage();
+QWidget* BuildXButtonPage();
+QWidget* BuildYCommandPage();

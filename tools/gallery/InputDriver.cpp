@@ -43,7 +43,7 @@ QString KeyText(int key, Qt::KeyboardModifiers modifiers) {
 int InputDriver::OperandCount(const QString& actionOrVerb) {
     const QString verb = actionOrVerb.section(u' ', 0, 0);
     if (verb == QLatin1String("move") || verb == QLatin1String("press") ||
-        verb == QLatin1String("release"))
+        verb == QLatin1String("release") || verb == QLatin1String("dblclick"))
         return 2;
     if (verb == QLatin1String("key") || verb == QLatin1String("wait") ||
         verb == QLatin1String("enable"))
@@ -74,6 +74,8 @@ bool InputDriver::RunInput(const QString& action) {
         SendMouse(QEvent::MouseButtonPress, words[1].toInt(), words[2].toInt());
     else if (verb == QLatin1String("release"))
         SendMouse(QEvent::MouseButtonRelease, words[1].toInt(), words[2].toInt());
+    else if (verb == QLatin1String("dblclick"))
+        SendMouse(QEvent::MouseButtonDblClick, words[1].toInt(), words[2].toInt());
     else if (verb == QLatin1String("leave")) {
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(m_target, &leave);
@@ -88,7 +90,8 @@ bool InputDriver::RunInput(const QString& action) {
 void InputDriver::SendMouse(int type, int x, int y) {
     const QPointF pos(x, y);
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    if (type == QEvent::MouseButtonPress) m_buttonDown = true;
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        m_buttonDown = true;
     if (type == QEvent::MouseButtonRelease) m_buttonDown = false;
     const Qt::MouseButtons held = m_buttonDown ? Qt::LeftButton : Qt::NoButton;
     QMouseEvent event(QEvent::Type(type), pos, m_target->mapToGlobal(pos), button, held,

@@ -5,7 +5,8 @@
 class QWidget;
 
 // Plays one input at a control, as the render command's --do actions describe it:
-// "move X Y", "press X Y", "release X Y" (left button, control pixels), "leave", "key NAME"
+// "move X Y", "press X Y", "release X Y", "dblclick X Y" (left button, control pixels; dblclick
+// is the second press of a double click as the window system reports it), "leave", "key NAME"
 // (a Qt key name such as "Return" or "Alt+G"), "wait MS" (the manual clock moves on, firing
 // the control's timers), "enable 0|1".
 class InputDriver {
