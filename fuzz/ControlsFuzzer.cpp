@@ -18,6 +18,7 @@
 
 #include "Clock.h"
 #include "FontSetup.h"
+#include "FuzzStartup.h"
 #include "FxFrame.h"
 #include "Headless.h"
 #include "MessageBoxRecorder.h"
@@ -169,19 +170,9 @@ void SendInput(UserControl* control, FuzzedDataProvider& data) {
 
 }  // namespace
 
-// The font libraries keep their caches until the process ends; see PreviewFuzzer.cpp.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n"
-           "leak:libfreetype.so\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    PrepareHeadless();
     Clock::UseManualTime();
-    // Never destroyed: the first mouse event makes a pointing device owned by the application,
-    // and a static application would delete it at exit after the toolkit's device list is gone.
-    new QApplication(*argc, *argv);
-    FontSetup::Install();
+    StartHeadlessApplication(argc, argv);
     static MessageBoxRecorder messages;
     g_host = new QWidget;
     g_host->resize(800, 600);

@@ -9,6 +9,7 @@
 #include "CodePage.h"
 #include "ColorListMod.h"
 #include "FontSetup.h"
+#include "FuzzStartup.h"
 #include "Headless.h"
 #include "ListBox.h"
 #include "MessageBoxRecorder.h"
@@ -33,18 +34,8 @@ void Click(ListBox* list, FuzzedDataProvider& data) {
 
 }  // namespace
 
-// The font libraries keep their caches until the process ends, unreachable by the time
-// LeakSanitizer looks at exit; those reports say nothing about this program. Leaks anywhere
-// else are still reported.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n"
-           "leak:libfreetype.so\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    PrepareHeadless();
-    static QApplication application(*argc, *argv);
-    FontSetup::Install();
+    StartHeadlessApplication(argc, argv);
     ColorListMod::FillColorPalette();
     g_messages = new MessageBoxRecorder;
     g_window = new form1(false);
