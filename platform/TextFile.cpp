@@ -1,8 +1,10 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "CodePage.h"
+#include "SafeSave.h"
 
 namespace TextFile {
 
@@ -15,13 +17,19 @@ std::optional<QString> ReadAnsi(const QString& path) {
     return CodePage::ToUnicode(bytes);
 }
 
-bool WriteAnsiLine(const QString& path, const QString& text) {
-    if (path.isEmpty()) return false;
+std::optional<QString> OpenAnsiDocument(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    const QFileInfo info(path);
+    if (info.isFile()) return ReadAnsi(path);
+    // Not a dangling link or anything else that exists: only a free name is created.
+    if (info.exists() || info.isSymLink()) return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QByteArray bytes = CodePage::FromUnicode(text) + QByteArrayLiteral("\r\n");
-    if (file.write(bytes) != bytes.size()) return false;
-    return file.flush();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return std::nullopt;
+    return QString();
+}
+
+bool WriteAnsiLine(const QString& path, const QString& text) {
+    return SafeSave::ReplaceContent(path, CodePage::FromUnicode(text) + QByteArrayLiteral("\r\n"));
 }
 
 }  // namespace TextFile
