@@ -131,6 +131,9 @@ bool ReplaceContent(const QString& path, const QByteArray& bytes) {
     const bool exists = ::lstat(targetName.constData(), &old) == 0;
     if (!exists && errno != ENOENT) return false;
     if (exists && !S_ISREG(old.st_mode)) return false;
+    // A file the saver may not write stays as it is, even where the folder would let a new
+    // file take its place.
+    if (exists && ::access(targetName.constData(), W_OK) != 0) return false;
 
     TempFile temp(target);
     if (!temp.Create() || !temp.WriteAll(bytes)) return false;

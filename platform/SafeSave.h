@@ -10,7 +10,7 @@
 // A save through a symbolic link replaces the file the link points to and keeps the link. An
 // existing file keeps its permission bits and, where allowed, its owner and group; a new one
 // gets the usual permissions for a new file. Only a regular file is replaced: a folder, device
-// or pipe at the path fails the save.
+// or pipe at the path fails the save, and so does a file the saver has no write permission for.
 namespace SafeSave {
 
 bool ReplaceContent(const QString& path, const QByteArray& bytes);
