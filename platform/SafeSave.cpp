@@ -61,7 +61,7 @@ public:
         while (done < bytes.size()) {
             const ssize_t n = ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
             if (n < 0 && errno == EINTR) continue;
-            // A short write means the disk or a file size limit is full: the next one would fail.
+            // After a short write the next one reports why (a full disk, a file size limit).
             if (n <= 0) return false;
             done += n;
         }
@@ -69,13 +69,18 @@ public:
     }
 
     // Gives the file the old file's owner, group and permission bits. The owner is kept only
-    // where the system allows it; the permissions always are.
+    // where the system allows it (otherwise the file stays the saver's, as a new one would),
+    // and set-id bits only together with it.
     bool TakeOver(const struct stat& old) {
-        if (::fchown(m_fd, old.st_uid, old.st_gid) != 0 && ::fchown(m_fd, -1, old.st_gid) != 0) {
-            // Neither is allowed: the file stays the saver's, as any new file would be.
+        mode_t mode = old.st_mode & 07777;
+        if (::fchown(m_fd, old.st_uid, old.st_gid) != 0) {
+            mode &= ~mode_t(S_ISUID | S_ISGID);
+            if (::fchown(m_fd, -1, old.st_gid) != 0) {
+                // Not in that group either: the saver's group it is.
+            }
         }
-        // After the owner change, which may clear the set-id bits.
-        return ::fchmod(m_fd, old.st_mode & 07777) == 0;
+        // After the owner change, which clears the set-id bits.
+        return ::fchmod(m_fd, mode) == 0;
     }
 
     // Puts every byte on disk and closes the file; the system may report a full disk only here.
@@ -133,7 +138,8 @@ bool ReplaceContent(const QString& path, const QByteArray& bytes) {
     if (exists && !S_ISREG(old.st_mode)) return false;
     // A file the saver may not write stays as it is, even where the folder would let a new
     // file take its place.
-    if (exists && ::access(targetName.constData(), W_OK) != 0) return false;
+    if (exists && ::faccessat(AT_FDCWD, targetName.constData(), W_OK, AT_EACCESS) != 0)
+        return false;
 
     TempFile temp(target);
     if (!temp.Create() || !temp.WriteAll(bytes)) return false;

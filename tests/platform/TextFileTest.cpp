@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <csignal>
+#include <cstdlib>
 
 namespace {
 
@@ -81,6 +82,43 @@ TEST_F(TextFileSave, KeepsOwnerAndGroupWhereAllowed) {
     ASSERT_EQ(::stat(QFile::encodeName(m_old).constData(), &st), 0);
     EXPECT_EQ(st.st_uid, 4321u);
     EXPECT_EQ(st.st_gid, 4322u);
+}
+
+// Runs as another user while it lives (root only).
+class OtherUser {
+public:
+    static constexpr uid_t kUser = 65534;
+    OtherUser() : m_ok(::setegid(kUser) == 0 && ::seteuid(kUser) == 0) {}
+    ~OtherUser() {
+        if (::seteuid(0) != 0 || ::setegid(0) != 0) std::abort();
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    bool m_ok;
+};
+
+// What a user other than the owner may do: not replace a file they cannot write, and not keep
+// set-id bits on a file that becomes theirs.
+TEST_F(TextFileSave, OwnerRightsAreKept) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    const QByteArray folder = QFile::encodeName(m_dir.path());
+    ASSERT_EQ(::chmod(folder.constData(), 0777), 0);
+    const QString shared = m_dir.filePath("shared.txt");
+    WriteBytes(shared, "shared\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 04666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(m_old).constData(), 0644), 0);
+    {
+        OtherUser other;
+        ASSERT_TRUE(other.ok());
+        ExpectRefused(m_old, "new");
+        EXPECT_TRUE(TextFile::WriteAnsiLine(shared, "new"));
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, OtherUser::kUser);
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
+    EXPECT_EQ(ReadBytes(shared), "new\r\n");
 }
 
 // A save through a link replaces the file it points to and leaves the link a link.
