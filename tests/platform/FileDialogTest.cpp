@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -106,9 +107,9 @@ TEST_F(FileDialogTest, InitialNameOver130CharactersIsRefusedWithAWarning) {
     }
 }
 
-// Plays the person at the real dialogs: each step runs on the next visible modal window of its
-// class, until that window closes. A window that no step closes is rejected and fails the test,
-// so a test never hangs.
+// Plays the person at the real dialogs: each step runs once, on the next visible modal window,
+// which must be of its class. Any other window is rejected and fails the test, so a test never
+// hangs.
 class ModalScript {
 public:
     using Step = std::pair<const char*, std::function<void(QWidget*)>>;
@@ -121,28 +122,27 @@ public:
 private:
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) return;
-        if (m_next < m_steps.size() && modal->inherits(m_steps[m_next].first) &&
-            m_stalledPolls < kMaxStalledPolls) {
-            // The person takes a while: the dialog was seen.
-            Clock::Advance(1000);
-            m_steps[m_next].second(modal);
-            // A dialog may still be busy reading its folder and ignore the step: try again.
-            ++m_stalledPolls;
-            if (!modal->isVisible()) {
-                ++m_next;
-                m_stalledPolls = 0;
-            }
+        if (m_stepQueued || !modal || !modal->isVisible()) return;
+        if (m_next < m_steps.size() && modal->inherits(m_steps[m_next].first)) {
+            // Run from an event of its own: a timer does not fire again while its handler runs,
+            // and a step may open the next window from inside itself.
+            m_stepQueued = true;
+            QTimer::singleShot(0, &m_timer,
+                               [this, step = m_steps[m_next++].second, window = QPointer(modal)] {
+                                   m_stepQueued = false;
+                                   // The person takes a while: the dialog was seen.
+                                   Clock::Advance(1000);
+                                   if (window) step(window);
+                               });
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             ADD_FAILURE() << "unexpected " << modal->metaObject()->className();
             dialog->reject();
         }
     }
 
-    static constexpr int kMaxStalledPolls = 300;
     std::vector<Step> m_steps;
     size_t m_next = 0;
-    int m_stalledPolls = 0;
+    bool m_stepQueued = false;
     QTimer m_timer;
 };
 
@@ -167,6 +167,28 @@ TEST_F(FileDialogTest, SaveDialogIsSetUpFromTheArguments) {
         FileDialog::Show(nullptr, true, "保存文件到", "*.txt", "未命名", ".txt", dir.path());
     EXPECT_NE(seen, nullptr);
     EXPECT_EQ(path, dir.filePath("未命名.txt"));
+}
+
+TEST_F(FileDialogTest, SaveDialogAsksBeforeReplacingAFile) {
+    QTemporaryDir dir;
+    QFile(dir.filePath("a.txt")).open(QIODevice::WriteOnly);
+    auto accept = [](QWidget* w) { static_cast<QDialog*>(w)->accept(); };
+    auto answer = [](QMessageBox::StandardButton button) {
+        return [button](QWidget* box) { ClickMessageButton(box, button); };
+    };
+    {
+        ModalScript script({{"QFileDialog", accept}, {"QMessageBox", answer(QMessageBox::Yes)}});
+        EXPECT_EQ(FileDialog::Show(nullptr, true, "T", "*.txt", "a.txt", "", dir.path()),
+                  dir.filePath("a.txt"));
+    }
+    {
+        // "No" keeps the dialog open; cancelling it then gives no name.
+        ModalScript script(
+            {{"QFileDialog", accept},
+             {"QMessageBox", answer(QMessageBox::No)},
+             {"QFileDialog", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); }}});
+        EXPECT_EQ(FileDialog::Show(nullptr, true, "T", "*.txt", "a.txt", "", dir.path()), "");
+    }
 }
 
 // The open dialog takes a name that does not exist once the user agrees to create it.
