@@ -5,8 +5,6 @@
 #include "TextBox.h"
 #include "TextFile.h"
 
-namespace FileActions {
-
 void OpenIntoEditor(TextBox& editor) {
     const QString path =
         FileDialog::Show(editor.window(), false, QStringLiteral("请选择文件"),
@@ -23,5 +21,3 @@ void SaveFromEditor(TextBox& editor) {
     if (TextFile::WriteAnsiLine(path, editor.Text())) return;
     MessageBox::Show(QStringLiteral("确定取消保存？"));
 }
-
-}  // namespace FileActions

@@ -47,8 +47,8 @@ protected:
 
 TEST_F(FileActionsTest, DialogsGetTheirArguments) {
     FileDialogStub stub;
-    FileActions::OpenIntoEditor(m_editor);
-    FileActions::SaveFromEditor(m_editor);
+    OpenIntoEditor(m_editor);
+    SaveFromEditor(m_editor);
     ASSERT_EQ(stub.requests().size(), 2);
     const FileDialog::Request& open = stub.requests()[0];
     EXPECT_FALSE(open.save);
@@ -74,13 +74,13 @@ TEST_F(FileActionsTest, SaveAndOpenAgainAddsOneLineBreakEachTime) {
     FileDialogStub stub({path, path, path, path});
     QSignalSpy changes(&m_editor, &TextBox::Change);
 
-    FileActions::SaveFromEditor(m_editor);
+    SaveFromEditor(m_editor);
     EXPECT_EQ(ReadBytes(path).left(9), "[@main]\r\n");
     EXPECT_TRUE(ReadBytes(path).endsWith("\xBB\xB6\xD3\xAD\xA3\xA1<a/@b>\r\n"));  // 欢迎！
-    FileActions::OpenIntoEditor(m_editor);
+    OpenIntoEditor(m_editor);
     EXPECT_EQ(m_editor.Text(), text + "\r\n");
-    FileActions::SaveFromEditor(m_editor);
-    FileActions::OpenIntoEditor(m_editor);
+    SaveFromEditor(m_editor);
+    OpenIntoEditor(m_editor);
     EXPECT_EQ(m_editor.Text(), text + "\r\n\r\n");
     EXPECT_EQ(changes.count(), 2);
     EXPECT_TRUE(m_messages.records().isEmpty());
@@ -90,7 +90,7 @@ TEST_F(FileActionsTest, SaveWritesQuestionMarksForWhatGbkLacks) {
     const QString path = PathOf("a.txt");
     m_editor.SetText(QStringLiteral("a\u0E01b😀中"));
     FileDialogStub stub({path});
-    FileActions::SaveFromEditor(m_editor);
+    SaveFromEditor(m_editor);
     EXPECT_EQ(ReadBytes(path), "a?b?\xD6\xD0\r\n");
 }
 
@@ -111,7 +111,7 @@ TEST_F(FileActionsTest, OpenShowsTheBytesAsGbk) {
         WriteBytes(path, bytes);
         FileDialogStub stub({path});
         QSignalSpy changes(&m_editor, &TextBox::Change);
-        FileActions::OpenIntoEditor(m_editor);
+        OpenIntoEditor(m_editor);
         EXPECT_EQ(m_editor.Text(), text) << bytes.toHex().toStdString();
         EXPECT_EQ(changes.count(), 1);
     }
@@ -123,7 +123,7 @@ TEST_F(FileActionsTest, OpenThatFailsLeavesTheEditorAlone) {
     for (const QString& answer : {QString(), PathOf("no/such/file.txt"), PathOf("folder")}) {
         FileDialogStub stub({answer});
         QSignalSpy changes(&m_editor, &TextBox::Change);
-        FileActions::OpenIntoEditor(m_editor);
+        OpenIntoEditor(m_editor);
         EXPECT_EQ(m_editor.Text(), "编辑器原文") << answer.toStdString();
         EXPECT_EQ(changes.count(), 0);
     }
@@ -136,7 +136,7 @@ TEST_F(FileActionsTest, OpenThatFailsLeavesTheEditorAlone) {
 TEST_F(FileActionsTest, OpenOfANewNameCreatesAnEmptyFile) {
     FileDialogStub stub({PathOf("new.txt")});
     QSignalSpy changes(&m_editor, &TextBox::Change);
-    FileActions::OpenIntoEditor(m_editor);
+    OpenIntoEditor(m_editor);
     EXPECT_EQ(m_editor.Text(), "");
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(QFileInfo(PathOf("new.txt")).size(), 0);
@@ -151,7 +151,7 @@ TEST_F(FileActionsTest, SaveThatFailsShowsTheMessageAndKeepsTheOldFile) {
         FileDialogStub stub({answer});
         QSignalSpy changes(&m_editor, &TextBox::Change);
         m_messages.clear();
-        FileActions::SaveFromEditor(m_editor);
+        SaveFromEditor(m_editor);
         ASSERT_EQ(m_messages.records().size(), 1) << answer.toStdString();
         EXPECT_EQ(m_messages.records()[0].text, kSaveMessage);
         EXPECT_EQ(m_messages.records()[0].caption, "Veltrane");
