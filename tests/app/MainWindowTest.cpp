@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 
 #include "ClassicPane.h"
@@ -14,6 +13,7 @@
 #include "TextBox.h"
 #include "WindowSwitch.h"
 #include "form1.h"
+#include "safetabs.h"
 
 namespace {
 
@@ -174,8 +174,8 @@ TEST_F(MainWindowTest, ReturningToTheWindowFollowsNoLink) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     window.Text2->SetText("[@main]\r\n<go/@two>\r\n[@two]\r\n<on/@three>\r\n[@three]\r\n<x/@main>");
     ASSERT_EQ(window.List3->ListCount(), 1);
-    window.findChild<QTabWidget*>()->setCurrentIndex(1);  // the dragon-style page
-    window.List3->setFocus(Qt::MouseFocusReason);         // what the press does on a real screen
+    window.safetabs2->SetActiveTab(1);             // the dragon-style page
+    window.List3->setFocus(Qt::MouseFocusReason);  // what the press does on a real screen
     QTest::mouseClick(window.List3->viewport(), Qt::LeftButton, {},
                       window.List3->visualItemRect(window.List3->item(0)).center());
     ASSERT_EQ(window.List3->List(0), "on");

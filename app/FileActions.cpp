@@ -1,0 +1,4 @@
+#include "FileActions.h"
+
+void OpenIntoEditor(TextBox&) {}
+void SaveFromEditor(TextBox&) {}
