@@ -14,7 +14,7 @@ namespace {
 
 // Largest side a stored control or window may take, in twips: beyond any screen, and small
 // enough that a damaged size cannot ask for gigabytes of drawing surface.
-constexpr int kMaxSideTwips = 60000;
+constexpr int kMaxSideTwips = 32767;
 
 int SideTwips(int twips) {
     return qBound(0, twips, kMaxSideTwips);
