@@ -19,15 +19,15 @@
 
 namespace {
 
-const char* const kTypes[] = {"safetabs", "FxFrame",  "YCommand", "xButton",    "jcFrames",
-                              "YCombo",   "TextBox",  "ListBox",  "Label",      "PictureBox",
-                              "Gadget",   "textbox"};
-const char* const kKeys[] = {
-    "Caption",   "Caption0",  "Caption1",     "TabCount",   "ActiveTab", "skinIndex",
-    "BackColor", "ForeColor", "Font",         "Picture",    "ScaleMode", "ScaleLeft",
-    "ScaleTop",  "Text",      "ScrollBars",   "Locked",     "Alignment", "BackStyle",
-    "Visible",   "Enabled",   "Style",        "CRad",       "DrawWidth", "skin",
-    "clrBase",   "Icon",      "ClientWidth",  "ClientHeight", "LabelWidth", "IconSize"};
+const char* const kTypes[] = {"safetabs", "FxFrame",    "YCommand", "xButton",
+                              "jcFrames", "YCombo",     "TextBox",  "ListBox",
+                              "Label",    "PictureBox", "Gadget",   "textbox"};
+const char* const kKeys[] = {"Caption",   "Caption0",    "Caption1",     "TabCount",   "ActiveTab",
+                             "skinIndex", "BackColor",   "ForeColor",    "Font",       "Picture",
+                             "ScaleMode", "ScaleLeft",   "ScaleTop",     "Text",       "ScrollBars",
+                             "Locked",    "Alignment",   "BackStyle",    "Visible",    "Enabled",
+                             "Style",     "CRad",        "DrawWidth",    "skin",       "clrBase",
+                             "Icon",      "ClientWidth", "ClientHeight", "LabelWidth", "IconSize"};
 
 QString Word(FuzzedDataProvider& data, size_t max) {
     return QString::fromStdString(data.ConsumeRandomLengthString(max)).simplified();

@@ -39,6 +39,30 @@ TEST_F(MainWindowTest, StartsWithEveryPreviewDrawnFromItsSample) {
     EXPECT_TRUE(m_messages.records().isEmpty());
 }
 
+TEST_F(MainWindowTest, EachEditorRedrawsItsOwnPreviewOnly) {
+    form1 window(false);
+    PictureBox* pictures[] = {window.Picture1, window.Picture2, window.Picture3,
+                              window.Picture4, window.Picture6, window.Picture14};
+    const struct {
+        TextBox* editor;
+        PictureBox* picture;
+        bool setsCodeString;
+    } cases[] = {{window.Text1, window.Picture1, false}, {window.Text2, window.Picture2, true},
+                 {window.Text3, window.Picture3, false}, {window.Text4, window.Picture6, false},
+                 {window.Text6, window.Picture4, true},  {window.Text7, window.Picture14, true}};
+    for (const auto& [editor, picture, setsCodeString] : cases) {
+        QList<PictureBox*> cleared;
+        QObject receiver;
+        for (PictureBox* p : pictures)
+            QObject::connect(p, &PictureBox::Cleared, &receiver, [&cleared, p] { cleared << p; });
+        window.CodeString = "before";
+        const QString text = "[@main]\r\n" + editor->objectName();
+        editor->SetText(text);
+        EXPECT_EQ(cleared, QList<PictureBox*>{picture}) << editor->objectName().toStdString();
+        EXPECT_EQ(window.CodeString, setsCodeString ? text : "before");
+    }
+}
+
 TEST_F(MainWindowTest, TypingReparsesAndRedraws) {
     form1 window(false);
     window.Text1->setFocus();
