@@ -1,6 +1,7 @@
 #include "LoadedForm.h"
 
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QImage>
 #include <QPalette>
 
@@ -11,6 +12,9 @@
 #include "Units.h"
 
 namespace {
+
+// What could not be built, for whoever edits stored data; off by default.
+Q_LOGGING_CATEGORY(lcForm, "veltrane.form", QtWarningMsg)
 
 // Largest side a stored control or window may take, in twips: beyond any screen, and small
 // enough that a damaged size cannot ask for gigabytes of drawing surface.
@@ -33,7 +37,7 @@ void Place(QWidget* control, const QRect& twips) {
 }  // namespace
 
 LoadedForm::LoadedForm(const StoredForm& data, QWidget* window) : m_window(window) {
-    m_problems = data.problems;
+    for (const QString& problem : data.problems) NoteProblem(problem);
     m_ambient = UserControl::DefaultAmbient();
     if (!data.name.isEmpty()) m_window->setObjectName(data.name);
     ApplyFormProperties(data.properties);
@@ -76,7 +80,7 @@ void LoadedForm::Build(const StoredControl& stored) {
     else if (!container)
         problem = QStringLiteral("no container %1").arg(stored.container);
     if (!problem.isEmpty()) {
-        m_problems.append(QStringLiteral("%1: %2").arg(stored.name, problem));
+        NoteProblem(QStringLiteral("%1: %2").arg(stored.name, problem));
         return;
     }
     QWidget* control = type->create(container);

@@ -30,8 +30,7 @@ public:
         auto* standIn = new T(m_window);
         standIn->setObjectName(name);
         standIn->hide();
-        m_problems.append(QStringLiteral("missing control %1").arg(name));
-        m_controls.insert(name.toCaseFolded(), standIn);
+        NoteStandIn(name, standIn);
         return standIn;
     }
 
@@ -41,6 +40,8 @@ public:
 private:
     void ApplyFormProperties(const PropertyBag& bag);
     void Build(const StoredControl& stored);
+    void NoteProblem(const QString& problem);
+    void NoteStandIn(const QString& name, QWidget* standIn);
 
     QWidget* m_window;
     UserControl::AmbientProperties m_ambient;
