@@ -45,6 +45,16 @@ LoadedForm::LoadedForm(const StoredForm& data, QWidget* window) : m_window(windo
         Build(stored);
 }
 
+void LoadedForm::NoteProblem(const QString& problem) {
+    m_problems.append(problem);
+    qCDebug(lcForm, "%s", qPrintable(problem));
+}
+
+void LoadedForm::NoteStandIn(const QString& name, QWidget* standIn) {
+    NoteProblem(QStringLiteral("missing control %1").arg(name));
+    m_controls.insert(name.toCaseFolded(), standIn);
+}
+
 QWidget* LoadedForm::Find(const QString& name) const {
     return m_controls.value(name.toCaseFolded());
 }
