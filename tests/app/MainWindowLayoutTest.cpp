@@ -108,6 +108,10 @@ TEST_F(MainWindowLayoutTest, TabsBringTheirGroupsHomeAndTabsBeyondTheStripNeverC
     EXPECT_EQ(UserControl::TopOf(dragon), 600 + TabCodes::kParkOffsetTwips);
     window.safetabs2->SetActiveTab(1);
     EXPECT_EQ(UserControl::TopOf(dragon), 600);
+    // A parked control is out of the Tab order until its tab shows it.
+    EXPECT_EQ(UserControl::TabStopOf(window.List4), false);
+    window.safetabs2->SetActiveTab(3);
+    EXPECT_EQ(UserControl::TabStopOf(window.List4), true);
     const int parked = UserControl::TopOf(engines);
     EXPECT_GE(parked, TabCodes::kParkOffsetTwips);
     for (int tab : {1, 2, 0, 3, 5, 6})
