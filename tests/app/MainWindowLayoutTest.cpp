@@ -4,6 +4,7 @@
 #include "ColorListMod.h"
 #include "FontSetup.h"
 #include "Label.h"
+#include "ListBox.h"
 #include "LoadedForm.h"
 #include "MessageBoxRecorder.h"
 #include "PictureBox.h"
