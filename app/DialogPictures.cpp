@@ -1,28 +1,51 @@
 #include "DialogPictures.h"
 
-#include <QPainter>
+#include <QString>
 
 namespace DialogPictures {
 
-QImage PlainDialog(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(0x6E, 0x6E, 0x6A));
-    QPainter painter(&image);
-    // Bevel: light on the top and left edges, dark on the bottom and right.
-    constexpr int kBorder = 8;
-    for (int i = 0; i < kBorder; ++i) {
-        const int shade = 0x9A - i * 8;
-        painter.setPen(QColor(shade, shade, shade - 4));
-        painter.drawLine(i, i, size.width() - 1 - i, i);
-        painter.drawLine(i, i, i, size.height() - 1 - i);
-        painter.setPen(QColor(shade / 2, shade / 2, shade / 2));
-        painter.drawLine(i, size.height() - 1 - i, size.width() - 1 - i, size.height() - 1 - i);
-        painter.drawLine(size.width() - 1 - i, i, size.width() - 1 - i, size.height() - 1 - i);
-    }
-    painter.fillRect(
-        QRect(kBorder, kBorder, size.width() - 2 * kBorder, size.height() - 2 * kBorder),
-        QColor(0x2A, 0x1E, 0x14));
-    return image;
+namespace {
+
+QImage Load(const char* name) {
+    return QImage(QStringLiteral(":/images/") + QLatin1String(name));
+}
+
+}  // namespace
+
+QImage Classic() {
+    return Load("dialog_classic.png");
+}
+
+QImage Large() {
+    return Load("dialog_large.png");
+}
+
+QImage Dragon() {
+    return Load("dialog_dragon.png");
+}
+
+QImage Task() {
+    return Load("dialog_task.png");
+}
+
+QImage Notice() {
+    return Load("notice_panel.png");
+}
+
+QImage Title() {
+    return Load("title_scene.png");
+}
+
+QImage WindowIcon() {
+    return Load("window_icon.png");
+}
+
+QImage WindowIcon32() {
+    return Load("window_icon32.png");
+}
+
+QImage WindowIcon16() {
+    return Load("window_icon16.png");
 }
 
 }  // namespace DialogPictures

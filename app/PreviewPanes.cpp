@@ -12,12 +12,12 @@
 
 namespace {
 
-// A preview box at its place on the page (twips), with its background picture (pixels).
-PictureBox* NewPicture(QWidget* page, QRect twips, QSize picture) {
+// A preview box at its place on the page (twips), with its background picture.
+PictureBox* NewPicture(QWidget* page, QRect twips, const QImage& picture) {
     auto* box = new PictureBox(page);
     Layout::PlaceTwips(box, twips);
     box->SetBoxSize(box->size());
-    box->SetPicture(DialogPictures::PlainDialog(picture));
+    box->SetPicture(picture);
     return box;
 }
 
@@ -51,24 +51,24 @@ PreviewPanes::~PreviewPanes() = default;
 void PreviewPanes::BuildPictures(const Pages& pages) {
     QWidget* const own = m_ownPage.get();
     Picture1 = NewPicture(pages.classic ? pages.classic : own, QRect(360, 960, 6015, 2655),
-                          QSize(416, 176));
+                          DialogPictures::Classic());
     Picture1->SetPrintFont(PreviewFont());
 
-    Picture2 =
-        NewPicture(pages.dragon ? pages.dragon : own, QRect(240, 840, 8295, 5225), QSize(568, 347));
+    Picture2 = NewPicture(pages.dragon ? pages.dragon : own, QRect(240, 840, 8295, 5225),
+                          DialogPictures::Dragon());
     Picture2->SetOrigin(QPoint(20, 20));
     Picture2->SetForeColor(Colors::TranslateColor(Colors::kWindowText));
 
-    Picture3 =
-        NewPicture(pages.large ? pages.large : own, QRect(240, 840, 6015, 5205), QSize(416, 347));
+    Picture3 = NewPicture(pages.large ? pages.large : own, QRect(240, 840, 6015, 5205),
+                          DialogPictures::Large());
 
     // The description box lies behind the shorter log box, which covers its upper part.
     QWidget* const task = pages.task ? pages.task : own;
-    Picture14 = NewPicture(task, QRect(240, 840, 4935, 5895), QSize(328, 385));
+    Picture14 = NewPicture(task, QRect(240, 840, 4935, 5895), DialogPictures::Task());
     Picture14->SetOrigin(QPoint(25, 220));
     Picture14->SetPrintFont(PreviewFont());
     Picture14->SetForeColor(PreviewColors::kWhite);
-    Picture4 = NewPicture(task, QRect(240, 840, 4935, 2895), QSize(328, 385));
+    Picture4 = NewPicture(task, QRect(240, 840, 4935, 2895), DialogPictures::Task());
     Picture4->SetOrigin(QPoint(25, 50));
     Picture4->SetForeColor(PreviewColors::kWhite);
 }
