@@ -109,18 +109,36 @@ inline int DepthIn(const QRect& outer, int x, int y) {
     return std::min({x - outer.left(), y - outer.top(), outer.right() - x, outer.bottom() - y});
 }
 
+// Whether a frame pixel lies on the top or bottom side rather than the left or right one.
+inline bool OnHorizontalSide(const QRect& outer, int x, int y) {
+    return std::min(y - outer.top(), outer.bottom() - y) <=
+           std::min(x - outer.left(), outer.right() - x);
+}
+
 // A bevelled stone border `width` pixels wide inside `outer`: a dark outline, a lit outer edge,
-// a mottled chipped face, and an inner edge that steps down into the panel.
+// a face of mottled, pitted blocks with mortar seams between them, and an inner edge that
+// steps down into the panel.
 inline void StoneFrame(QImage& image, const QRect& outer, int width, const QColor& stone,
                        std::uint32_t seed) {
+    constexpr int kBlock = 34;
     for (int y = outer.top(); y <= outer.bottom(); ++y)
         for (int x = outer.left(); x <= outer.right(); ++x) {
             const int d = DepthIn(outer, x, y);
             if (d >= width) continue;
             const bool lit = FacingOf(outer, x, y) == Edge::Lit;
-            QColor c = Shade(stone, 16 * Mottle(x, y, 7.0, seed) + 7 * Noise(x, y, seed + 11));
-            const double chip = Noise(x / 2, y / 2, seed + 13);
-            if (chip > 0.93) c = Shade(c, -22);
+            const bool horizontal = OnHorizontalSide(outer, x, y);
+            const int side = (horizontal ? 0 : 2) + (lit ? 0 : 1);
+            const int along = (horizontal ? x : y) + 11 * side;
+            const int block = along / kBlock, inBlock = along % kBlock;
+            // Each block has its own tone, warm or cool, light or dark.
+            QColor c = Shade(stone, 9 * Noise(block, side, seed + 17));
+            c = Mix(c, Noise(block, side, seed + 19) > 0 ? Hex(0x8A7A62) : Hex(0x6E747A), 0.25);
+            c = Shade(c, 20 * Mottle(x, y, 6.0, seed) + 9 * Noise(x, y, seed + 11));
+            if (Noise(x, y, seed + 13) > 0.965)
+                c = Shade(c, -34);  // pits
+            else if (Noise(x - 1, y - 1, seed + 13) > 0.965)
+                c = Shade(c, 18);
+            const bool face = d >= 2 && d <= width - 3;
             if (d == 0) {
                 c = Shade(stone, -100);
             } else if (d == 1) {
@@ -136,6 +154,29 @@ inline void StoneFrame(QImage& image, const QRect& outer, int width, const QColo
                 const double mid = (width - 1) / 2.0;
                 c = Shade(c, 10 - 6 * std::abs(d - mid) + (lit ? 6 : -6));
             }
+            // The corners are square capstones with a bevel of their own.
+            const int cornerX = std::min(x - outer.left(), outer.right() - x);
+            const int cornerY = std::min(y - outer.top(), outer.bottom() - y);
+            if (cornerX < width && cornerY < width) {
+                const QRect cap(x - outer.left() < width ? outer.left() : outer.right() - width + 1,
+                                y - outer.top() < width ? outer.top() : outer.bottom() - width + 1,
+                                width, width);
+                const int capDepth = DepthIn(cap, x, y);
+                const bool capLit = FacingOf(cap, x, y) == Edge::Lit;
+                c = Shade(stone, 8 + 12 * Mottle(x, y, 4.0, seed + 23) + 6 * Noise(x, y, seed));
+                if (capDepth == 0)
+                    c = Shade(stone, -100);
+                else if (capDepth == 1)
+                    c = Shade(c, capLit ? 56 : -50);
+                image.setPixelColor(x, y, c);
+                continue;
+            }
+            if (face && inBlock == 0)
+                c = Shade(stone, -70);
+            else if (face && inBlock == 1)
+                c = Shade(c, 26);
+            else if (face && inBlock == kBlock - 1)
+                c = Shade(c, -16);
             image.setPixelColor(x, y, c);
         }
 }

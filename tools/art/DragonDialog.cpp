@@ -104,53 +104,69 @@ QPainterPath Leg(double t, double side, double reach) {
     return leg;
 }
 
-// The head, drawn facing left, placed at the start of the spine: snout, open jaw, horns, mane.
-QPainterPath Head() {
-    QPainterPath skull;
-    skull.moveTo(0, -14);
-    skull.cubicTo(-14, -20, -30, -16, -44, -10);  // brow to snout
-    skull.lineTo(-50, -6);
-    skull.lineTo(-46, -1);  // upper lip
-    skull.lineTo(-28, 0);
-    skull.lineTo(-44, 8);  // lower jaw, open
-    skull.cubicTo(-30, 14, -10, 16, 4, 12);
-    skull.cubicTo(10, 6, 10, -8, 0, -14);
-    skull.closeSubpath();
-    QPainterPathStroker stroke;
-    stroke.setCapStyle(Qt::RoundCap);
-    QPainterPath head = skull;
-    // Two swept-back horns.
-    stroke.setWidth(4);
-    for (int i = 0; i < 2; ++i) {
-        QPainterPath horn;
-        horn.moveTo(-8 - 6 * i, -15);
-        horn.cubicTo(4, -30 - 4 * i, 20, -34 - 2 * i, 34 + 4 * i, -40 + 6 * i);
-        head = head.united(stroke.createStroke(horn));
-    }
-    // Long whiskers from the snout, trailing back.
-    stroke.setWidth(2);
-    for (int i = 0; i < 2; ++i) {
-        QPainterPath whisker;
-        whisker.moveTo(-42, -4 + 6 * i);
-        whisker.cubicTo(-56, 14 + 10 * i, -20, 34 + 6 * i, 10, 30 + 14 * i);
-        head = head.united(stroke.createStroke(whisker));
-    }
-    // A flowing mane behind the head.
-    QPainterPath mane;
-    mane.moveTo(0, -14);
-    mane.cubicTo(12, -24, 22, -18, 30, -22);
-    mane.cubicTo(24, -12, 30, -6, 38, -4);
-    mane.cubicTo(26, 0, 22, 8, 12, 12);
-    mane.closeSubpath();
-    head = head.united(mane);
+// Where the head sits: at the start of the spine, turned a little with the neck.
+QTransform HeadPlacement() {
     const QPointF at = Spine(0) + QPointF(-2, 0);
     const QPointF d = Spine(0.02) - Spine(0);
     const double angle = std::atan2(d.y(), d.x()) * 180 / std::numbers::pi;
     QTransform place;
     place.translate(at.x(), at.y());
-    place.rotate(angle * 0.6);
+    place.rotate(angle * 0.5);
     place.scale(1.35, 1.35);
-    return place.map(head);
+    return place;
+}
+
+// A swept shape from `root` to a pointed tip, `width` across at the root: horns and tufts.
+QPainterPath Tapered(QPointF root, QPointF bend, QPointF tip, double width) {
+    QPainterPath path;
+    path.moveTo(root + QPointF(-width / 2, 0));
+    path.quadTo(bend, tip);
+    path.quadTo(bend + QPointF(width * 0.6, width * 0.5), root + QPointF(width / 2, width * 0.3));
+    path.closeSubpath();
+    return path;
+}
+
+// The head in profile, facing left: brow, upturned snout, open jaws, two swept-back horns,
+// flowing whiskers and a flame-like mane behind the cheek.
+QPainterPath Head() {
+    QPainterPath skull;
+    skull.moveTo(6, -10);
+    skull.cubicTo(-4, -18, -16, -18, -22, -13);  // brow
+    skull.lineTo(-30, -12);
+    skull.cubicTo(-38, -13, -44, -17, -47, -12);  // upturned nose
+    skull.lineTo(-46, -6);
+    skull.lineTo(-34, -3);  // upper lip
+    skull.lineTo(-18, 0);   // corner of the mouth
+    skull.lineTo(-40, 6);   // lower jaw, open
+    skull.cubicTo(-38, 10, -30, 11, -22, 10);
+    skull.cubicTo(-8, 12, 4, 10, 10, 4);
+    skull.cubicTo(12, -2, 10, -8, 6, -10);
+    skull.closeSubpath();
+    QPainterPath head = skull;
+    head = head.united(Tapered({-8, -15}, {6, -30}, {32, -33}, 6));
+    head = head.united(Tapered({-2, -13}, {12, -24}, {36, -24}, 5));
+    QPainterPath mane;
+    mane.moveTo(4, -12);
+    mane.lineTo(22, -20);
+    mane.lineTo(15, -11);
+    mane.lineTo(31, -11);
+    mane.lineTo(19, -3);
+    mane.lineTo(32, 3);
+    mane.lineTo(16, 6);
+    mane.lineTo(22, 13);
+    mane.lineTo(6, 9);
+    mane.closeSubpath();
+    head = head.united(mane);
+    QPainterPathStroker stroke;
+    stroke.setCapStyle(Qt::RoundCap);
+    stroke.setWidth(1.8);
+    QPainterPath whiskers;
+    whiskers.moveTo(-45, -9);
+    whiskers.cubicTo(-58, -14, -64, -30, -52, -38);
+    whiskers.moveTo(-38, 7);
+    whiskers.cubicTo(-52, 14, -58, 28, -48, 36);
+    head = head.united(stroke.createStroke(whiskers));
+    return HeadPlacement().map(head);
 }
 
 // Engraved lines inside the silhouette: belly plates on the lower half of the body, two rows
@@ -175,8 +191,17 @@ QPainterPath Details() {
     QPainterPathStroker stroke;
     stroke.setWidth(1.2);
     QPainterPath details = stroke.createStroke(lines);
-    const QPointF eye = Spine(0) + QPointF(-24, -11);
-    details.addEllipse(eye, 3.2, 2.6);
+    // The eye under the brow, a brow line over it and the nostril.
+    QPainterPath face;
+    face.addEllipse(QPointF(-18, -9), 2.6, 2.0);
+    face.addEllipse(QPointF(-42, -10), 1.2, 1.0);
+    QPainterPath brow;
+    brow.moveTo(-24, -13);
+    brow.quadTo(-16, -16, -10, -11);
+    QPainterPathStroker fine;
+    fine.setWidth(1.0);
+    face = face.united(fine.createStroke(brow));
+    details = details.united(HeadPlacement().map(face));
     return details;
 }
 
@@ -216,8 +241,8 @@ void Engrave(QImage& image, const QRect& panel) {
             const double lineRim = At(lines, x + 1, y + 1) - At(lines, x - 1, y - 1);
             if (inside == 0 && rim == 0) continue;
             QColor c = image.pixelColor(x, y);
-            c = Mix(c, kGold, 0.16 * inside);
-            if (rim < 0) c = Mix(c, kGoldLight, -rim * 0.42);
+            c = Mix(c, kGold, 0.13 * inside);
+            if (rim < 0) c = Mix(c, kGoldLight, -rim * 0.36);
             if (rim > 0) c = Mix(c, Hex(0x050302), rim * 0.6);
             c = Mix(c, Hex(0x0A0704), line * 0.35);
             if (lineRim < 0) c = Mix(c, kGold, -lineRim * 0.2 * inside);

@@ -14,7 +14,8 @@ namespace {
 
 const QSize kSize(320, 375);
 constexpr double kCentreX = 160;
-constexpr double kFeetY = 326;
+constexpr double kFeetY = 326;      // in the figure's own drawing
+constexpr double kFigureDrop = 14;  // how far the figure is moved down in the scene
 
 // Wind ripples across the sand, closer together towards the top (further away), with grain,
 // a few pebbles and a darker vignette around the edges and behind the name tag.
@@ -29,7 +30,7 @@ void Sand(QImage& image) {
             const double dx = (x - kCentreX) / kSize.width(), dy = (y - 190.0) / kSize.height();
             v -= 60 * (dx * dx + dy * dy);
             // Shade behind the tag and the first lines of the label.
-            const double tx = (x - kCentreX) / 95.0, ty = (y - 212.0) / 30.0;
+            const double tx = (x - kCentreX) / 95.0, ty = (y - 218.0) / 30.0;
             v -= 26 * std::exp(-(tx * tx + ty * ty));
             image.setPixelColor(x, y, Shade(sand, v));
         }
@@ -47,6 +48,23 @@ void Sand(QImage& image) {
         painter.drawEllipse(QPointF(x, y), r * 1.2, r * 0.8);
         painter.setBrush(QColor(255, 240, 210, 70));
         painter.drawEllipse(QPointF(x - r * 0.3, y - r * 0.3), r * 0.5, r * 0.3);
+    }
+}
+
+// A trail of footprints leading up to where the character stands: shallow dents, shadowed on
+// the side away from the light.
+void Footprints(QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 9; ++i) {
+        const double t = i / 8.0;
+        const double x = 52 + (kCentreX - 58) * t + 10 * std::sin(t * 3);
+        const double y = 372 - (372 - kFeetY - kFigureDrop - 16) * t;
+        const double side = (i % 2 == 0) ? -4.5 : 4.5;
+        const QPointF at(x + side, y);
+        painter.setBrush(QColor(40, 26, 10, 80));
+        painter.drawEllipse(at, 3.2, 2.0);
+        painter.setBrush(QColor(255, 236, 200, 45));
+        painter.drawEllipse(at + QPointF(0.8, 1.0), 2.6, 1.3);
     }
 }
 
@@ -167,7 +185,12 @@ QImage TitleScene() {
     Sand(image);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    Footprints(painter);
+    // The figure stands a little below the tag, so that the label's later lines fall on the
+    // shaded sand between them rather than on the face.
+    painter.translate(0, kFigureDrop);
     Character(painter);
+    painter.resetTransform();
     NameTag(painter);
     painter.end();
     return image.convertToFormat(QImage::Format_RGB32);
