@@ -74,9 +74,11 @@ void HeadingBand(QImage& image, const QRect& band, const QString& text, int pixe
             }
     }
     QPainter painter(&image);
-    QFont font(QStringLiteral("WenQuanYi Zen Hei"));
+    // The Ming face carries hand-tuned bitmaps at these sizes: drawn without smoothing, the
+    // heading is as sharp as a game client's own captions.
+    QFont font(QStringLiteral("AR PL UMing CN"));
     font.setPixelSize(pixelSize);
-    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     painter.setPen(Hex(0x0C0804));
     painter.drawText(band.translated(1, 1), Qt::AlignCenter, text);
@@ -86,11 +88,23 @@ void HeadingBand(QImage& image, const QRect& band, const QString& text, int pixe
 
 QImage TaskDialog() {
     QImage image = StoneDialog(QSize(328, 385), 31);
-    HeadingBand(image, QRect(14, 12, 290, 22), QStringLiteral("任务日志"), 15, 41);
+    HeadingBand(image, QRect(14, 12, 290, 22), QStringLiteral("任务日志"), 16, 41);
     SunkenArea(image, QRect(16, 40, 296, 139), 43);
     HeadingBand(image, QRect(14, 186, 300, 20), QStringLiteral("任务描述"), 14, 47);
     SunkenArea(image, QRect(16, 212, 296, 162), 53);
     return image;
+}
+
+// A domed rivet, lit from the top left, with a dark rim where it sits in the metal.
+void Rivet(QImage& image, QPoint at) {
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            if (dx * dx + dy * dy > 5) continue;
+            const double light = 0.5 - (dx + dy) / 6.0;
+            QColor c = Mix(Hex(0x2A3340), Hex(0xE4EEF8), light);
+            if (dx * dx + dy * dy > 3) c = Mix(c, Hex(0x141A22), 0.4);
+            image.setPixelColor(at + QPoint(dx, dy), c);
+        }
 }
 
 // A brushed blue-grey metal border with rivets at the corners around a dark slate panel.
@@ -102,7 +116,7 @@ QImage NoticePanel() {
     const QRect inside = all.adjusted(kWidth, kWidth, -kWidth, -kWidth);
     TexturePanel(image, inside, Hex(0x1A1D24), 61, 5.0, 5.0);
     InnerShadow(image, inside, 5, 12);
-    const QColor metal = Hex(0x6E7C8E);
+    const QColor metal = Hex(0x627082);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) {
             const int d = DepthIn(all, x, y);
@@ -125,17 +139,17 @@ QImage NoticePanel() {
                 c = Hex(0x0A0C10);
             image.setPixelColor(x, y, c);
         }
-    const QPoint rivets[] = {{4, 4},
-                             {size.width() - 5, 4},
-                             {4, size.height() - 5},
-                             {size.width() - 5, size.height() - 5}};
+    // Rivets at the corners and spaced along the middle of each side.
+    QList<QPoint> rivets{{4, 4},
+                         {size.width() - 5, 4},
+                         {4, size.height() - 5},
+                         {size.width() - 5, size.height() - 5}};
+    for (int x = 64; x < size.width() - 32; x += 64)
+        rivets << QPoint(x, 4) << QPoint(x, size.height() - 5);
+    for (int y = 60; y < size.height() - 30; y += 60)
+        rivets << QPoint(4, y) << QPoint(size.width() - 5, y);
     for (const QPoint& r : rivets)
-        for (int dy = -2; dy <= 2; ++dy)
-            for (int dx = -2; dx <= 2; ++dx) {
-                if (dx * dx + dy * dy > 5) continue;
-                const double light = 0.5 - (dx + dy) / 6.0;
-                image.setPixelColor(r + QPoint(dx, dy), Mix(Hex(0x2A3340), Hex(0xE4EEF8), light));
-            }
+        Rivet(image, r);
     return image;
 }
 
