@@ -51,7 +51,14 @@ void DrawIcon(QPainter& painter, int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
 
-    // Bubble: ink outline, parchment inside, shaded towards the bottom right.
+    // Bubble: a soft shadow at the large size, ink outline, parchment inside shaded towards the
+    // bottom right.
+    if (size >= 128) {
+        for (int i = 3; i >= 1; --i) {
+            painter.setBrush(QColor(0, 0, 0, 28));
+            painter.drawPath(Bubble(0).translated(0.25 * i, 0.35 * i));
+        }
+    }
     painter.setBrush(kInk);
     painter.drawPath(Bubble(0));
     QLinearGradient paper(QPointF(4, 4), QPointF(24, 26));
@@ -60,6 +67,14 @@ void DrawIcon(QPainter& painter, int size) {
     painter.setBrush(paper);
     painter.drawPath(Bubble(line));
 
+    if (size >= 128) {
+        // A sheen along the top of the paper.
+        QLinearGradient sheen(QPointF(0, 5), QPointF(0, 9));
+        sheen.setColorAt(0, QColor(255, 255, 255, 150));
+        sheen.setColorAt(1, QColor(255, 255, 255, 0));
+        painter.setBrush(sheen);
+        painter.drawRoundedRect(QRectF(3.5, 5, 21, 4), 2.5, 2.5);
+    }
     // Lines of script, the middle one a red link.
     painter.setBrush(Mix(kInk, kParchment, 0.15));
     painter.drawRect(QRectF(6, 8, 16, 2));
