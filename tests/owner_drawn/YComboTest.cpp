@@ -442,7 +442,6 @@ TEST_F(YComboFixture, ThumbDragFollowsTheCursorWithinTheTrack) {
     Click({40, 10});
     Press({kWidth - 10, 60});
     EXPECT_TRUE(combo->ThumbDragging());
-    Mouse(QEvent::MouseMove, {kWidth - 10, 72}, Qt::LeftButton);  // too soon after the press
     Move({kWidth - 10, 72});
     EXPECT_EQ(combo->ThumbPos(), 52);
     EXPECT_EQ(combo->TopIndex(), 1);
@@ -498,6 +497,28 @@ TEST_F(YComboFixture, KeysMoveTheSelectionChooseAndClose) {
     Click({40, 10});
     Key(Qt::Key_Alt);
     EXPECT_FALSE(combo->IsOpen());
+}
+
+TEST_F(YComboFixture, KeysInTheTextBoxReachTheListOnce) {
+    AddItems(3);
+    Click({40, 10});
+    events.clear();
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(combo->TextBox(), &up);
+    EXPECT_EQ(combo->ListIndex(), 0);
+    EXPECT_EQ(events, (QStringList{"Change", "KeyDown 40"}));
+}
+
+TEST_F(YComboFixture, SecondPressOfADoubleClickOnTheScrollBarPressesToo) {
+    AddItems(12);
+    Click({40, 10});
+    Press({kWidth - 10, 30});
+    Release({kWidth - 10, 30});
+    Mouse(QEvent::MouseButtonDblClick, {kWidth - 10, 170}, Qt::LeftButton);
+    EXPECT_TRUE(combo->ScrollButtonHeld());
+    EXPECT_EQ(combo->TopIndex(), 1);
+    Release({kWidth - 10, 170});
+    EXPECT_TRUE(combo->IsOpen());
 }
 
 TEST_F(YComboFixture, MovesCloserThanThirtyMsAreIgnored) {
