@@ -448,6 +448,7 @@ bool YCombo::eventFilter(QObject* watched, QEvent* event) {
             auto* key = static_cast<QKeyEvent*>(event);
             OnKeyDown(VirtualKeyCode(key->key()), ShiftOf(key->modifiers()));
             static_cast<QObject*>(watched)->event(event);
+            event->accept();
             return true;
         }
         case QEvent::MouseMove:
