@@ -9,6 +9,7 @@
 #include "PlaceholderControl.h"
 #include "PropertyBag.h"
 #include "TextBox.h"
+#include "YCombo.h"
 #include "YCommand.h"
 #include "safetabs.h"
 #include "xButton.h"
@@ -59,7 +60,7 @@ constexpr std::array kTypes = {
     Custom<YCommand>("YCommand"),
     Custom<xButton>("xButton"),
     Custom<PlaceholderControl>("jcFrames"),
-    Custom<PlaceholderControl>("YCombo"),
+    Custom<YCombo>("YCombo"),
     Plain<TextBox>("TextBox"),
     Plain<ListBox>("ListBox"),
     Plain<Label>("Label"),
