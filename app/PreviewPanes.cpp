@@ -1,85 +1,29 @@
 #include "PreviewPanes.h"
 
-#include "Colors.h"
-#include "DialogPictures.h"
 #include "FindSection.h"
-#include "FontSetup.h"
-#include "Layout.h"
 #include "ListBox.h"
+#include "LoadedForm.h"
 #include "Navigation.h"
 #include "PictureBox.h"
-#include "PreviewColors.h"
 
-namespace {
-
-// A preview box at its place on the page (twips), with its background picture (pixels).
-PictureBox* NewPicture(QWidget* page, QRect twips, QSize picture) {
-    auto* box = new PictureBox(page);
-    Layout::PlaceTwips(box, twips);
-    box->SetBoxSize(box->size());
-    box->SetPicture(DialogPictures::PlainDialog(picture));
-    return box;
-}
-
-ListBox* NewList(QWidget* page, QRect twips) {
-    auto* list = new ListBox(page);
-    Layout::PlaceTwips(list, twips);
-    return list;
-}
-
-QFont PreviewFont() {
-    return FontSetup::MakeFont(QStringLiteral("新宋体"), 9);
-}
-
-}  // namespace
-
-PreviewPanes::PreviewPanes(const Pages& pages, MessageSink& messages) {
-    if (!pages.classic || !pages.dragon || !pages.large || !pages.task)
-        m_ownPage = std::make_unique<QWidget>();
-    BuildPictures(pages);
-    BuildLists(pages);
-    m_paneA = std::make_unique<ClassicPane>(*Picture1, *List1, messages);
-    m_paneB = std::make_unique<ClassicPane>(*Picture3, *List2, messages);
-    m_paneC = std::make_unique<SectionPane>(*Picture2, List3);
-    // The task panes share List4, rebuilt from both after each redraw.
-    m_paneD = std::make_unique<SectionPane>(*Picture4, nullptr);
-    m_paneE = std::make_unique<SectionPane>(*Picture14, nullptr);
-}
+PreviewPanes::PreviewPanes(LoadedForm& form, MessageSink& messages)
+    : Picture1(form.Require<PictureBox>(QStringLiteral("Picture1"))),
+      Picture2(form.Require<PictureBox>(QStringLiteral("Picture2"))),
+      Picture3(form.Require<PictureBox>(QStringLiteral("Picture3"))),
+      Picture4(form.Require<PictureBox>(QStringLiteral("Picture4"))),
+      Picture14(form.Require<PictureBox>(QStringLiteral("Picture14"))),
+      List1(form.Require<ListBox>(QStringLiteral("List1"))),
+      List2(form.Require<ListBox>(QStringLiteral("List2"))),
+      List3(form.Require<ListBox>(QStringLiteral("List3"))),
+      List4(form.Require<ListBox>(QStringLiteral("List4"))),
+      m_paneA(std::make_unique<ClassicPane>(*Picture1, *List1, messages)),
+      m_paneB(std::make_unique<ClassicPane>(*Picture3, *List2, messages)),
+      m_paneC(std::make_unique<SectionPane>(*Picture2, List3)),
+      // The task panes share List4, rebuilt from both after each redraw.
+      m_paneD(std::make_unique<SectionPane>(*Picture4, nullptr)),
+      m_paneE(std::make_unique<SectionPane>(*Picture14, nullptr)) {}
 
 PreviewPanes::~PreviewPanes() = default;
-
-void PreviewPanes::BuildPictures(const Pages& pages) {
-    QWidget* const own = m_ownPage.get();
-    Picture1 = NewPicture(pages.classic ? pages.classic : own, QRect(360, 960, 6015, 2655),
-                          QSize(416, 176));
-    Picture1->SetPrintFont(PreviewFont());
-
-    Picture2 =
-        NewPicture(pages.dragon ? pages.dragon : own, QRect(240, 840, 8295, 5225), QSize(568, 347));
-    Picture2->SetOrigin(QPoint(20, 20));
-    Picture2->SetForeColor(Colors::TranslateColor(Colors::kWindowText));
-
-    Picture3 =
-        NewPicture(pages.large ? pages.large : own, QRect(240, 840, 6015, 5205), QSize(416, 347));
-
-    // The description box lies behind the shorter log box, which covers its upper part.
-    QWidget* const task = pages.task ? pages.task : own;
-    Picture14 = NewPicture(task, QRect(240, 840, 4935, 5895), QSize(328, 385));
-    Picture14->SetOrigin(QPoint(25, 220));
-    Picture14->SetPrintFont(PreviewFont());
-    Picture14->SetForeColor(PreviewColors::kWhite);
-    Picture4 = NewPicture(task, QRect(240, 840, 4935, 2895), QSize(328, 385));
-    Picture4->SetOrigin(QPoint(25, 50));
-    Picture4->SetForeColor(PreviewColors::kWhite);
-}
-
-void PreviewPanes::BuildLists(const Pages& pages) {
-    QWidget* const own = m_ownPage.get();
-    List1 = NewList(pages.classic ? pages.classic : own, QRect(2520, 5535, 3720, 3090));
-    List3 = NewList(pages.dragon ? pages.dragon : own, QRect(4320, 6720, 3975, 1830));
-    List2 = NewList(pages.large ? pages.large : own, QRect(2160, 6840, 4215, 1830));
-    List4 = NewList(pages.task ? pages.task : own, QRect(1920, 7200, 975, 390));
-}
 
 void PreviewPanes::ShowDragon(const QString& script) {
     List3->Clear();

@@ -1,31 +1,23 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <memory>
 
 #include "ClassicPane.h"
 #include "SectionPane.h"
 
+class LoadedForm;
 class ListBox;
 class MessageSink;
 class PictureBox;
 
-// The five dialogue previews as the main window has them: the picture boxes with their sizes,
-// backgrounds, origins, fonts and first colours, the section and link lists, and the engines
-// that draw on them. The main window puts them on its tab pages; the headless renderer uses
-// them without a window.
+// The five dialogue previews of the main window: its picture boxes and section and link lists
+// (sizes, backgrounds, origins, fonts and first colours as its stored data gives them), and the
+// engines that draw on them. The main window and the headless renderer both build them from
+// the window's stored data.
 class PreviewPanes {
 public:
-    // The tab pages the previews sit on; a null page gives previews without a window.
-    struct Pages {
-        QWidget* classic = nullptr;
-        QWidget* dragon = nullptr;
-        QWidget* large = nullptr;
-        QWidget* task = nullptr;
-    };
-
-    PreviewPanes(const Pages& pages, MessageSink& messages);
+    PreviewPanes(LoadedForm& form, MessageSink& messages);
     ~PreviewPanes();
 
     PictureBox* Picture1 = nullptr;   // classic pane A
@@ -57,12 +49,8 @@ public:
     const SectionPane& TaskDescription() const { return *m_paneE; }
 
 private:
-    void BuildPictures(const Pages& pages);
-    void BuildLists(const Pages& pages);
     void RebuildTaskLinkList();
 
-    // Holds the previews when no page is given.
-    std::unique_ptr<QWidget> m_ownPage;
     std::unique_ptr<ClassicPane> m_paneA;
     std::unique_ptr<ClassicPane> m_paneB;
     std::unique_ptr<SectionPane> m_paneC;

@@ -1,99 +1,105 @@
 #include "form1.h"
 
-#include <QTabWidget>
-
-#include "FontSetup.h"
-#include "Layout.h"
+#include "FileActions.h"
+#include "Label.h"
 #include "ListBox.h"
+#include "LoadedForm.h"
+#include "NoticePreview.h"
+#include "PictureBox.h"
 #include "PreviewPanes.h"
 #include "Resources.h"
 #include "TextBox.h"
-
-namespace {
-
-TextBox* NewEditor(QWidget* page, QRect twips, TextBox::ScrollBars bars) {
-    auto* editor = new TextBox(page);
-    Layout::PlaceTwips(editor, twips);
-    editor->SetScrollBars(bars);
-    return editor;
-}
-
-}  // namespace
+#include "TitlePreview.h"
+#include "YCommand.h"
+#include "safetabs.h"
+#include "xButton.h"
 
 form1::form1(bool withSamples, QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Veltrane"));
-    setFixedSize(Layout::TwipsToPixels(QSize(18540, 10605)));
-    m_dialogTabs = new QTabWidget(this);
-    Layout::PlaceTwips(m_dialogTabs, QRect(0, 720, 18540, 9885));
-    CreatePreviews();
-    BuildEditors();
+    const StoredForm data =
+        StoredForm::FromText(Resources::StoredFormText(QStringLiteral("form1")));
+    m_form = std::make_unique<LoadedForm>(data, this);
+    m_previews = std::make_unique<PreviewPanes>(*m_form, m_messages);
+    FindControls();
     ConnectHandlers();
+    ConnectFileButtons();
     if (withSamples) FillSamples();
     Form_Load();
 }
 
 form1::~form1() = default;
 
-QWidget* form1::AddPage(const QString& caption) {
-    auto* page = new QWidget(m_dialogTabs);
-    m_dialogTabs->addTab(page, caption);
-    return page;
-}
-
-void form1::CreatePreviews() {
-    PreviewPanes::Pages pages;
-    pages.classic = AddPage(QStringLiteral("传统对话框"));
-    pages.dragon = AddPage(QStringLiteral("龙版对话框"));
-    pages.large = AddPage(QStringLiteral("大图对话框"));
-    pages.task = AddPage(QStringLiteral("任务对话框"));
-    m_previews = std::make_unique<PreviewPanes>(pages, m_messages);
+void form1::FindControls() {
+    LoadedForm& form = *m_form;
+    safetabs1 = form.Require<safetabs>(QStringLiteral("safetabs1"));
+    safetabs2 = form.Require<safetabs>(QStringLiteral("safetabs2"));
+    Text1 = form.Require<TextBox>(QStringLiteral("Text1"));
+    Text2 = form.Require<TextBox>(QStringLiteral("Text2"));
+    Text3 = form.Require<TextBox>(QStringLiteral("Text3"));
+    Text4 = form.Require<TextBox>(QStringLiteral("Text4"));
+    Text5 = form.Require<TextBox>(QStringLiteral("Text5"));
+    Text6 = form.Require<TextBox>(QStringLiteral("Text6"));
+    Text7 = form.Require<TextBox>(QStringLiteral("Text7"));
     Picture1 = m_previews->Picture1;
     Picture2 = m_previews->Picture2;
     Picture3 = m_previews->Picture3;
     Picture4 = m_previews->Picture4;
     Picture14 = m_previews->Picture14;
+    Picture6 = form.Require<PictureBox>(QStringLiteral("Picture6"));
+    Picture7 = form.Require<PictureBox>(QStringLiteral("Picture7"));
     List1 = m_previews->List1;
     List2 = m_previews->List2;
     List3 = m_previews->List3;
     List4 = m_previews->List4;
-}
-
-void form1::BuildEditors() {
-    using Bars = TextBox::ScrollBars;
-    Text1 = NewEditor(m_dialogTabs->widget(0), QRect(6720, 840, 10695, 7695), Bars::Both);
-    Text2 = NewEditor(m_dialogTabs->widget(1), QRect(8880, 840, 9495, 7815), Bars::Both);
-    Text3 = NewEditor(m_dialogTabs->widget(2), QRect(6960, 840, 10335, 7695), Bars::Both);
-    QWidget* task = m_dialogTabs->widget(3);
-    Text6 = NewEditor(task, QRect(5760, 1080, 11655, 3375), Bars::Both);
-    Text7 = NewEditor(task, QRect(5640, 4920, 11655, 3495), Bars::None);
-    Text7->setFont(FontSetup::MakeFont(QStringLiteral("新宋体"), 9));
+    Label14 = form.Require<Label>(QStringLiteral("Label14"));
+    xButton3 = form.Require<xButton>(QStringLiteral("xButton3"));
 }
 
 void form1::ConnectHandlers() {
     connect(Text1, &TextBox::Change, this, &form1::Text1_Change);
     connect(Text2, &TextBox::Change, this, &form1::Text2_Change);
     connect(Text3, &TextBox::Change, this, &form1::Text3_Change);
+    connect(Text4, &TextBox::Change, this, &form1::Text4_Change);
     connect(Text6, &TextBox::Change, this, &form1::Text6_Change);
     connect(Text7, &TextBox::Change, this, &form1::Text7_Change);
     connect(List1, &ListBox::Click, this, &form1::List1_Click);
     connect(List2, &ListBox::Click, this, &form1::List2_Click);
     connect(List3, &ListBox::Click, this, &form1::List3_Click);
+    connect(xButton3, &xButton::Click, this, &form1::xButton3_Click);
+}
+
+void form1::ConnectFileButtons() {
+    // Each editor with its open and save buttons.
+    const struct {
+        const char* open;
+        const char* save;
+        TextBox* editor;
+    } pairs[] = {{"YCommand1", "YCommand2", Text1},
+                 {"YCommand5", "YCommand6", Text2},
+                 {"YCommand9", "YCommand10", Text3},
+                 {"YCommand3", "YCommand4", Text4}};
+    for (const auto& pair : pairs) {
+        TextBox* editor = pair.editor;
+        connect(m_form->Require<YCommand>(QString::fromLatin1(pair.open)), &YCommand::Click, this,
+                [editor] { OpenIntoEditor(*editor); });
+        connect(m_form->Require<YCommand>(QString::fromLatin1(pair.save)), &YCommand::Click, this,
+                [editor] { SaveFromEditor(*editor); });
+    }
 }
 
 void form1::FillSamples() {
     // Filled before the handlers run, so the load handler draws each preview once.
-    const QSignalBlocker b1(Text1), b2(Text2), b3(Text3), b6(Text6), b7(Text7);
-    Text1->SetText(Resources::SampleText(QStringLiteral("Text1")));
-    Text2->SetText(Resources::SampleText(QStringLiteral("Text2")));
-    Text3->SetText(Resources::SampleText(QStringLiteral("Text3")));
-    Text6->SetText(Resources::SampleText(QStringLiteral("Text6")));
-    Text7->SetText(Resources::SampleText(QStringLiteral("Text7")));
+    for (TextBox* editor : {Text1, Text2, Text3, Text4, Text5, Text6, Text7}) {
+        const QSignalBlocker blocker(editor);
+        editor->SetText(Resources::SampleText(editor->objectName()));
+    }
 }
 
 void form1::Form_Load() {
+    Label14->SetCaption(QString());
     Text1_Change();
     Text2_Change();
     Text3_Change();
+    Text4_Change();
     Text6_Change();
     Text7_Change();
 }
@@ -109,6 +115,10 @@ void form1::Text3_Change() {
 void form1::Text2_Change() {
     CodeString = Text2->Text();
     m_previews->ShowDragon(CodeString);
+}
+
+void form1::Text4_Change() {
+    ShowNotice(*Picture6, Text4->Text());
 }
 
 void form1::Text6_Change() {
@@ -132,4 +142,8 @@ void form1::List2_Click() {
 void form1::List3_Click() {
     // Link targets are looked up in the dragon-style editor's own text.
     m_previews->FollowDragonLink(Text2->Text());
+}
+
+void form1::xButton3_Click() {
+    PreviewTitle(Text5->Text(), *Label14);
 }

@@ -1,6 +1,7 @@
 // Feeds random stored properties to the load path of the custom controls, then resizes and
 // repaints them at random sizes and sends them random mouse, key and focus input and passing
-// time. The first byte picks the control; adding a control is one entry in the table below.
+// time. List controls also get items from the input. The first byte picks the control; adding a
+// control is one entry in the table below.
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +26,7 @@
 #include "MessageBoxRecorder.h"
 #include "PropertyBag.h"
 #include "UserControl.h"
+#include "YCombo.h"
 #include "YCommand.h"
 #include "safetabs.h"
 #include "xButton.h"
@@ -33,7 +36,41 @@ namespace {
 struct FuzzedControl {
     std::function<UserControl*(QWidget*)> create;
     QStringList keys;  // the keys the control reads, so that random values reach them
+    // Run-time content that no stored property gives (list items), from the input.
+    std::function<void(UserControl*, FuzzedDataProvider&)> fill = {};
 };
+
+QString ConsumeString(FuzzedDataProvider& data, size_t max);
+QImage ConsumeImage(FuzzedDataProvider& data);
+
+// Items, removals, selections, check states and preallocations of a drop-down list.
+void FillCombo(UserControl* control, FuzzedDataProvider& data) {
+    auto* combo = static_cast<YCombo*>(control);
+    const int steps = data.ConsumeIntegralInRange(0, 60);
+    for (int i = 0; i < steps && data.remaining_bytes() > 0; ++i) {
+        const int index = data.ConsumeIntegralInRange(-2, 70);
+        switch (data.ConsumeIntegralInRange(0, 7)) {
+            case 0:
+                combo->RemoveItem(index);
+                break;
+            case 1:
+                combo->SetListIndex(index);
+                break;
+            case 2:
+                combo->SetListState(index, data.ConsumeBool());
+                break;
+            case 3:
+                combo->SetMallocCount(data.ConsumeIntegralInRange(-1, 20));
+                break;
+            case 4:
+                if (data.ConsumeIntegralInRange(0, 7) == 0) combo->Clear();
+                break;
+            default:
+                combo->AddItem(ConsumeString(data, 64), ConsumeImage(data));
+                break;
+        }
+    }
+}
 
 const QList<FuzzedControl>& Table() {
     static const QList<FuzzedControl> table = {
@@ -53,6 +90,13 @@ const QList<FuzzedControl>& Table() {
         {[](QWidget* p) { return new xButton(p); },
          {"Caption", "Enabled", "BackColor", "ForeColor", "focusRect", "skin", "Font", "float",
           "useIco", "icoWidth", "icoHeight", "ico0", "ico1", "ico2", "ico3", "m_check", "m_value"}},
+        {[](QWidget* p) { return new YCombo(p); },
+         {"DisMode",   "Font",          "BackColor",   "ForeColor",      "clrFillFocus",
+          "clrFillUp", "clrFrameFocus", "clrFrameUp",  "clrBkgNormal1",  "clrBkgNormal2",
+          "clrFrame",  "IsToolTip",     "IsDrawFocus", "IsDrawBigFocus", "IsDrawHover",
+          "Style",     "CheckSize",     "relItemLeft", "relItemTop",     "relLeft",
+          "relTop",    "IconSize",      "BigIconSize", "ItemHeight",     "clrCheckBoxFrame"},
+         &FillCombo},
     };
     return table;
 }
@@ -129,7 +173,7 @@ void SendInput(UserControl* control, FuzzedDataProvider& data) {
     const QPointF pos(data.ConsumeFloatingPointInRange<double>(-50, 800),
                       data.ConsumeFloatingPointInRange<double>(-50, 500));
     const Qt::MouseButton button = data.ConsumeBool() ? Qt::LeftButton : Qt::RightButton;
-    switch (data.ConsumeIntegralInRange(0, 7)) {
+    switch (data.ConsumeIntegralInRange(0, 8)) {
         case 0:
             SendMouse(control, QEvent::MouseMove, pos, Qt::NoButton);
             break;
@@ -143,10 +187,16 @@ void SendInput(UserControl* control, FuzzedDataProvider& data) {
             SendMouse(control, QEvent::MouseButtonDblClick, pos, button);
             break;
         case 4: {
-            const int key = data.ConsumeIntegralInRange(0x20, 0x7E);
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(key)));
+            // Printable keys, and now and then one that lists and buttons act on.
+            static constexpr int kSpecial[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Return,
+                                               Qt::Key_Alt, Qt::Key_Space};
+            const int key = data.ConsumeIntegralInRange(0, 7) == 0
+                                ? kSpecial[data.ConsumeIntegralInRange(0, 4)]
+                                : data.ConsumeIntegralInRange(0x20, 0x7E);
+            const QString text = key < 0x7F ? QString(QChar(key)) : QString();
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
             QCoreApplication::sendEvent(control, &press);
-            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(QChar(key)));
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
             QCoreApplication::sendEvent(control, &release);
             break;
         }
@@ -160,9 +210,17 @@ void SendInput(UserControl* control, FuzzedDataProvider& data) {
             // Time passing: move throttles and leave timers run on the manual clock.
             Clock::Advance(data.ConsumeIntegralInRange(0, 500));
             break;
-        default: {
+        case 7: {
             QEvent leave(QEvent::Leave);
             QCoreApplication::sendEvent(control, &leave);
+            break;
+        }
+        default: {
+            // The wheel, at the mouse position (open lists scroll by it).
+            QWheelEvent wheel(pos, control->mapToGlobal(pos), QPoint(),
+                              QPoint(0, data.ConsumeIntegralInRange(-480, 480)), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(control, &wheel);
             break;
         }
     }
@@ -189,6 +247,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const QSize first = ConsumeSize(data);
     control->SetSizeTwips(first.width() * 15, first.height() * 15);
     control->Load(ConsumeBag(data, entry.keys));
+    if (entry.fill) entry.fill(control, data);
     control->show();
     while (data.remaining_bytes() > 0) {
         if (data.ConsumeIntegralInRange(0, 7) == 0) {

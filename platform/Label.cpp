@@ -3,11 +3,24 @@
 #include <QPalette>
 
 #include "Colors.h"
+#include "PropertyBag.h"
+#include "WidgetProperties.h"
 
 Label::Label(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetBackStyle(BackStyle::Transparent);
+}
+
+void Label::ReadProperties(const PropertyBag& bag) {
+    WidgetProperties::ReadCommon(this, bag, QPalette::WindowText, QPalette::Window);
+    const int alignment = bag.Read<int>(QStringLiteral("Alignment"), int(Align::Left));
+    SetAlignment(alignment == int(Align::Right)    ? Align::Right
+                 : alignment == int(Align::Center) ? Align::Center
+                                                   : Align::Left);
+    const int backStyle = bag.Read<int>(QStringLiteral("BackStyle"), 0);
+    SetBackStyle(backStyle == 1 ? BackStyle::Opaque : BackStyle::Transparent);
+    SetCaption(bag.Read<QString>(QStringLiteral("Caption"), QString()));
 }
 
 void Label::SetCaption(const QString& caption) {

@@ -4,6 +4,8 @@
 
 #include "BackStyle.h"
 
+class PropertyBag;
+
 // A label: a caption that may hold CR LF line breaks, an alignment of each line, and a
 // transparent or opaque background.
 class Label : public QLabel {
@@ -22,6 +24,10 @@ public:
 
     void SetForeColor(quint32 color);
     void SetBackStyle(BackStyle style);
+
+    // The stored properties of a label placed on a window: "Caption", "Alignment", "BackStyle"
+    // (0 transparent, 1 opaque), font, colours and Enabled.
+    void ReadProperties(const PropertyBag& bag);
 
 private:
     QString m_caption;

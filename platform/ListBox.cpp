@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "WidgetProperties.h"
+
 namespace {
 
 // Equal rows, comparing the shared text first: a refill mostly hands back the same strings.
@@ -24,6 +26,10 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListBox::OnSelectionChanged);
+}
+
+void ListBox::ReadProperties(const PropertyBag& bag) {
+    WidgetProperties::ReadCommon(this, bag, QPalette::Text, QPalette::Base);
 }
 
 void ListBox::Clear() {

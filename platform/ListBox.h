@@ -5,6 +5,8 @@
 
 #include "ListTarget.h"
 
+class PropertyBag;
+
 // A list box: rows appended in call order, never sorted; ListIndex is the 0-based selected row
 // (-1 for none). Click is raised whenever the selected row changes, by the left mouse button,
 // the keys or the program, and on a left click on the row that is already selected. The row
@@ -22,6 +24,9 @@ public:
     // ListTarget. Clear raises no Click.
     void Clear() override;
     void AddItem(const QString& text) override;
+
+    // The stored properties of a list placed on a window: font, colours, Enabled.
+    void ReadProperties(const PropertyBag& bag);
 
     int ListIndex() const;
     void SetListIndex(int index);

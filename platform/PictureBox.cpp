@@ -3,15 +3,23 @@
 #include <QMetaMethod>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "Colors.h"
 #include "FontSetup.h"
+#include "PropertyBag.h"
 #include "Units.h"
 
 namespace {
 
 bool IsSingleLine(const QString& text) {
     return text.size() == 1 ? text[0] != QLatin1Char('\n') : !text.contains(QLatin1Char('\n'));
+}
+
+// An origin offset held well inside the pixel range, whatever the stored number.
+int OriginPixels(double pixels) {
+    constexpr double kLimit = 1e6;
+    return std::isfinite(pixels) ? RoundHalfEven(qBound(-kLimit, pixels, kLimit)) : 0;
 }
 
 }  // namespace
@@ -25,6 +33,24 @@ PictureBox::~PictureBox() = default;
 void PictureBox::SetBoxSize(QSize size) {
     setFixedSize(size);
     m_boxSize = size.expandedTo(QSize(1, 1));
+    RebuildBackground();
+}
+
+void PictureBox::ReadProperties(const PropertyBag& bag) {
+    SetPrintFont(bag.Read<QFont>(QStringLiteral("Font"), PrintFont()));
+    SetForeColor(
+        Colors::TranslateColor(bag.Read<quint32>(QStringLiteral("ForeColor"), m_foreColor)));
+    m_backColor =
+        Colors::TranslateColor(bag.Read<quint32>(QStringLiteral("BackColor"), m_backColor));
+    m_picture =
+        bag.Read<QImage>(QStringLiteral("Picture"), QImage()).convertToFormat(QImage::Format_RGB32);
+    constexpr int kTwipsMode = 1;
+    constexpr int kPixelsMode = 3;
+    const int mode = bag.Read<int>(QStringLiteral("ScaleMode"), kPixelsMode);
+    m_scaleMode = mode == kTwipsMode ? ScaleMode::Twips : ScaleMode::Pixels;
+    m_origin =
+        QPoint(OriginPixels(-bag.Read<double>(QStringLiteral("ScaleLeft"), 0.0) / UnitsPerPixel()),
+               OriginPixels(-bag.Read<double>(QStringLiteral("ScaleTop"), 0.0) / UnitsPerPixel()));
     RebuildBackground();
 }
 

@@ -5,12 +5,15 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "Colors.h"
 #include "PrintComposer.h"
 #include "PrintTarget.h"
 #include "Units.h"
 
 // A picture box: a background picture, a font, a coordinate scale in pixels or twips with an
 // origin offset, and a persistent image that keeps what was printed until the next Cls.
+class PropertyBag;
+
 class PictureBox : public QWidget, public PrintTarget {
     Q_OBJECT
 public:
@@ -22,6 +25,11 @@ public:
 
     // The box's size in pixels; the persistent image follows it and loses what was printed.
     void SetBoxSize(QSize size);
+
+    // The stored properties of a box placed on a window: "Picture", "BackColor", "ForeColor",
+    // "Font", "ScaleMode" (1 twips, 3 pixels), "ScaleLeft" and "ScaleTop" (the coordinates of
+    // the top-left corner, so -12 puts the origin 12 units down). The box keeps its size.
+    void ReadProperties(const PropertyBag& bag);
 
     // Drawn at the top-left corner, cut off where the box is smaller. Replaces what was
     // printed, as does a new back colour.
@@ -84,7 +92,7 @@ private:
 
     QSize m_boxSize{1, 1};
     QImage m_picture;
-    quint32 m_backColor = 0x000000;
+    quint32 m_backColor = Colors::TranslateColor(Colors::kButtonFace);
     // Composition changes nothing the box's user can see but when: reading the image composes.
     mutable PrintComposer m_composer;
     quint32 m_foreColor = 0x000000;

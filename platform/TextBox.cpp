@@ -8,6 +8,9 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include "PropertyBag.h"
+#include "WidgetProperties.h"
+
 namespace {
 
 constexpr QChar kCrSymbol(0x240D);
@@ -113,6 +116,14 @@ void TextBox::LoadSlice() {
 void TextBox::FinishLoading() {
     while (IsLoading())
         LoadSlice();
+}
+
+void TextBox::ReadProperties(const PropertyBag& bag) {
+    WidgetProperties::ReadCommon(this, bag, QPalette::Text, QPalette::Base);
+    const int bars = bag.Read<int>(QStringLiteral("ScrollBars"), 0);
+    SetScrollBars(bars >= 0 && bars <= 3 ? ScrollBars(bars) : ScrollBars::None);
+    setReadOnly(bag.Read<bool>(QStringLiteral("Locked"), false));
+    SetText(bag.Read<QString>(QStringLiteral("Text"), QString()));
 }
 
 void TextBox::SetScrollBars(ScrollBars bars) {

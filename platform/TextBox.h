@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+class PropertyBag;
 class QTimer;
 
 // A multi-line text box. Its text is the whole text with CR LF line ends, exactly as written:
@@ -30,6 +31,10 @@ public:
 
     // Without a horizontal scroll bar long lines wrap at the box's edge.
     void SetScrollBars(ScrollBars bars);
+
+    // The stored properties of a box placed on a window: "Text", "ScrollBars" (0 none,
+    // 1 horizontal, 2 vertical, 3 both), "Locked", and the shared ones (font, colours, Enabled).
+    void ReadProperties(const PropertyBag& bag);
 
     // How the text is shown: CR LF pairs as line breaks, a lone CR or LF as a visible symbol.
     static QString ToDisplay(const QString& text);

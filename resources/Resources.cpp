@@ -15,4 +15,10 @@ QString SampleText(const QString& name) {
     return text;
 }
 
+QString StoredFormText(const QString& name) {
+    QFile file(QStringLiteral(":/") + name + QStringLiteral(".form"));
+    if (!file.open(QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
 }  // namespace Resources

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 
 #include "ClassicPane.h"
@@ -14,6 +13,7 @@
 #include "TextBox.h"
 #include "WindowSwitch.h"
 #include "form1.h"
+#include "safetabs.h"
 
 namespace {
 
@@ -37,6 +37,30 @@ TEST_F(MainWindowTest, StartsWithEveryPreviewDrawnFromItsSample) {
     EXPECT_EQ(window.List4->ListCount(), 3);  // the log's three messengers; the tasks link nowhere
     EXPECT_EQ(window.CodeString, window.Text7->Text());
     EXPECT_TRUE(m_messages.records().isEmpty());
+}
+
+TEST_F(MainWindowTest, EachEditorRedrawsItsOwnPreviewOnly) {
+    form1 window(false);
+    PictureBox* pictures[] = {window.Picture1, window.Picture2, window.Picture3,
+                              window.Picture4, window.Picture6, window.Picture14};
+    const struct {
+        TextBox* editor;
+        PictureBox* picture;
+        bool setsCodeString;
+    } cases[] = {{window.Text1, window.Picture1, false}, {window.Text2, window.Picture2, true},
+                 {window.Text3, window.Picture3, false}, {window.Text4, window.Picture6, false},
+                 {window.Text6, window.Picture4, true},  {window.Text7, window.Picture14, true}};
+    for (const auto& [editor, picture, setsCodeString] : cases) {
+        QList<PictureBox*> cleared;
+        QObject receiver;
+        for (PictureBox* p : pictures)
+            QObject::connect(p, &PictureBox::Cleared, &receiver, [&cleared, p] { cleared << p; });
+        window.CodeString = "before";
+        const QString text = "[@main]\r\n" + editor->objectName();
+        editor->SetText(text);
+        EXPECT_EQ(cleared, QList<PictureBox*>{picture}) << editor->objectName().toStdString();
+        EXPECT_EQ(window.CodeString, setsCodeString ? text : "before");
+    }
 }
 
 TEST_F(MainWindowTest, TypingReparsesAndRedraws) {
@@ -174,8 +198,8 @@ TEST_F(MainWindowTest, ReturningToTheWindowFollowsNoLink) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     window.Text2->SetText("[@main]\r\n<go/@two>\r\n[@two]\r\n<on/@three>\r\n[@three]\r\n<x/@main>");
     ASSERT_EQ(window.List3->ListCount(), 1);
-    window.findChild<QTabWidget*>()->setCurrentIndex(1);  // the dragon-style page
-    window.List3->setFocus(Qt::MouseFocusReason);         // what the press does on a real screen
+    window.safetabs2->SetActiveTab(1);             // the dragon-style page
+    window.List3->setFocus(Qt::MouseFocusReason);  // what the press does on a real screen
     QTest::mouseClick(window.List3->viewport(), Qt::LeftButton, {},
                       window.List3->visualItemRect(window.List3->item(0)).center());
     ASSERT_EQ(window.List3->List(0), "on");

@@ -49,6 +49,21 @@ TEST_F(RenderToolTest, ClassicEventsInOrderThenASelectedSection) {
                                     "clear", "text 12 12 FFFFFF q"}));
 }
 
+TEST_F(RenderToolTest, NoticeLinesAndTitleLabelLines) {
+    const Result notice = Run({"notice", Write("a\r\n\r\n中")});
+    EXPECT_EQ(notice.exitCode, 0);
+    EXPECT_EQ(notice.lines, (QStringList{"clear", "text 14 12 FFFFFF a", "text 14 36 FFFFFF 中"}));
+
+    const QString png = m_dir.filePath("title.png");
+    const Result title = Run({"title", Write("\\<★号令天下☆>\\B"), "--png", png});
+    EXPECT_EQ(title.exitCode, 0);
+    EXPECT_EQ(title.lines, (QStringList{"label ", "label <★号令天下☆>", "label B"}));
+    EXPECT_EQ(QImage(png).size(), QSize(321, 377));
+
+    const Result plain = Run({"title", Write("AB")});
+    EXPECT_EQ(plain.lines, (QStringList{"message 没有符号\\"}));
+}
+
 TEST_F(RenderToolTest, DragonLinksAndFollow) {
     const QString file = Write("[@main]\r\nhi<Go/@next>\r\n[@next]\r\n<Back/@main>");
     const Result r = Run({"dragon", file, "--follow", "1"});

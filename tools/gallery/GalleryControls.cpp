@@ -2,6 +2,7 @@
 
 #include "FxFrame.h"
 #include "GalleryPages.h"
+#include "YCombo.h"
 #include "YCommand.h"
 #include "safetabs.h"
 #include "xButton.h"
@@ -21,6 +22,12 @@ const QList<GalleryControl>& Controls() {
         {QStringLiteral("YCommand"), [](QWidget* parent) { return new YCommand(parent); },
          QSize(100, 34), [](UserControl* c, bool on) { static_cast<YCommand*>(c)->SetEnabled(on); },
          QStringLiteral("YCommand"), &BuildYCommandPage},
+        // The box's text is a part of its own, and an open list is taller than the box.
+        {QStringLiteral("YCombo"), [](QWidget* parent) { return new YCombo(parent); },
+         QSize(160, 20), [](UserControl* c, bool on) { c->setEnabled(on); },
+         QStringLiteral("YCombo"), &BuildYComboPage,
+         [](UserControl* c, const QString& text) { static_cast<YCombo*>(c)->AddItem(text); },
+         [](UserControl* c) { return c->grab().toImage(); }},
     };
     return controls;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -17,6 +18,10 @@ struct GalleryControl {
     std::function<void(UserControl*, bool)> setEnabled;   // the control's own Enabled property
     QString pageTitle;
     std::function<QWidget*()> buildPage;
+    // Controls with a list: adds one item (from stored "item" entries and --do additem).
+    std::function<void(UserControl*, const QString&)> addItem = {};
+    // The finished image, when more than the control's surface shows (parts of its own).
+    std::function<QImage(UserControl*)> snapshot = {};
 };
 
 const QList<GalleryControl>& Controls();

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include "Clock.h"
@@ -46,7 +47,8 @@ int InputDriver::OperandCount(const QString& actionOrVerb) {
         verb == QLatin1String("release") || verb == QLatin1String("dblclick"))
         return 2;
     if (verb == QLatin1String("key") || verb == QLatin1String("wait") ||
-        verb == QLatin1String("enable"))
+        verb == QLatin1String("enable") || verb == QLatin1String("wheel") ||
+        verb == QLatin1String("additem"))
         return 1;
     if (verb == QLatin1String("leave")) return 0;
     return -1;
@@ -54,8 +56,11 @@ int InputDriver::OperandCount(const QString& actionOrVerb) {
 
 bool InputDriver::IsValid(const QString& action) {
     const QStringList words = action.split(u' ', Qt::SkipEmptyParts);
-    if (words.isEmpty() || OperandCount(words[0]) != words.size() - 1) return false;
+    if (words.isEmpty()) return false;
     const QString& verb = words[0];
+    // An item's text may hold blanks.
+    if (verb == QLatin1String("additem")) return words.size() >= 2;
+    if (OperandCount(verb) != words.size() - 1) return false;
     if (verb == QLatin1String("key")) return !QKeySequence::fromString(words[1]).isEmpty();
     if (verb == QLatin1String("enable"))
         return words[1] == QLatin1String("0") || words[1] == QLatin1String("1");
@@ -67,7 +72,7 @@ bool InputDriver::IsValid(const QString& action) {
 bool InputDriver::RunInput(const QString& action) {
     const QStringList words = action.split(u' ', Qt::SkipEmptyParts);
     const QString& verb = words[0];
-    if (verb == QLatin1String("enable")) return false;
+    if (verb == QLatin1String("enable") || verb == QLatin1String("additem")) return false;
     if (verb == QLatin1String("move"))
         SendMouse(QEvent::MouseMove, words[1].toInt(), words[2].toInt());
     else if (verb == QLatin1String("press"))
@@ -76,6 +81,8 @@ bool InputDriver::RunInput(const QString& action) {
         SendMouse(QEvent::MouseButtonRelease, words[1].toInt(), words[2].toInt());
     else if (verb == QLatin1String("dblclick"))
         SendMouse(QEvent::MouseButtonDblClick, words[1].toInt(), words[2].toInt());
+    else if (verb == QLatin1String("wheel"))
+        SendWheel(words[1].toInt());
     else if (verb == QLatin1String("leave")) {
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(m_target, &leave);
@@ -89,6 +96,7 @@ bool InputDriver::RunInput(const QString& action) {
 
 void InputDriver::SendMouse(int type, int x, int y) {
     const QPointF pos(x, y);
+    m_lastMouse = pos;
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
         m_buttonDown = true;
@@ -96,6 +104,13 @@ void InputDriver::SendMouse(int type, int x, int y) {
     const Qt::MouseButtons held = m_buttonDown ? Qt::LeftButton : Qt::NoButton;
     QMouseEvent event(QEvent::Type(type), pos, m_target->mapToGlobal(pos), button, held,
                       Qt::NoModifier);
+    QCoreApplication::sendEvent(m_target, &event);
+}
+
+void InputDriver::SendWheel(int delta) {
+    const QPointF pos = m_lastMouse;
+    QWheelEvent event(pos, m_target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(m_target, &event);
 }
 

@@ -15,8 +15,8 @@ bool ParseInt(const QString& text, int* out) {
 QString RenderArgs::Usage() {
     return QStringLiteral(
         "usage: veltrane-gallery render CONTROL PROPS OUT.png [--size W H] [--do ACTION]...\n"
-        "  ACTION: move X Y | press X Y | release X Y | dblclick X Y | leave | key NAME |\n"
-        "          wait MS | enable 0|1");
+        "  ACTION: move X Y | press X Y | release X Y | dblclick X Y | wheel DELTA | leave |\n"
+        "          key NAME | wait MS | enable 0|1 | additem TEXT");
 }
 
 bool RenderArgs::Parse(const QStringList& args, RenderArgs* out, QString* error) {

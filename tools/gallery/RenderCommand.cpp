@@ -37,18 +37,31 @@ int RunRenderCommand(const RenderArgs& args) {
     const QSize size = args.size.value_or(entry->defaultSize);
     control->SetSizeTwips(Units::PixelsToTwips(size.width()), Units::PixelsToTwips(size.height()));
     EventPrinter printer(control, &UserControl::staticMetaObject);
+    const PropertyBag stored = PropertyBag::FromText(text);
     if (text.trimmed().isEmpty())
         control->InitNew();
     else
-        control->Load(PropertyBag::FromText(text));
+        control->Load(stored);
+    // Items are no stored property of a list; the render command takes them from "item" lines.
+    if (entry->addItem) {
+        for (const PropertyBag::Entry& e : stored.Entries())
+            if (e.key.compare(QLatin1String("item"), Qt::CaseInsensitive) == 0)
+                entry->addItem(control, e.value.toString());
+    }
     host.resize(control->size());
     host.show();
 
     InputDriver driver(control);
     for (const QString& action : args.actions)
-        driver.Run(action, [&](bool on) { entry->setEnabled(control, on); });
+        driver.Run(
+            action, [&](bool on) { entry->setEnabled(control, on); },
+            [&](const QString& item) {
+                if (entry->addItem) entry->addItem(control, item);
+            });
 
-    const QImage image = ImageWithMask(control->surface().image(), control->mask());
+    const QImage image = entry->snapshot
+                             ? entry->snapshot(control)
+                             : ImageWithMask(control->surface().image(), control->mask());
     delete control;
     if (!SavePng(image, args.outPath)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args.outPath));

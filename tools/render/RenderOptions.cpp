@@ -16,7 +16,7 @@ bool ParseCount(const QString& text, int* value) {
 
 QString RenderOptions::Usage() {
     return QStringLiteral(
-        "usage: veltrane-render classic|large|dragon|task-log|task-desc FILE "
+        "usage: veltrane-render classic|large|dragon|task-log|task-desc|notice|title FILE "
         "[--select N] [--follow N] [--png OUT.png]");
 }
 
@@ -24,7 +24,8 @@ bool RenderOptions::Parse(const QStringList& arguments, RenderOptions* options, 
     static const QHash<QString, Pane> panes = {
         {QStringLiteral("classic"), Pane::Classic},    {QStringLiteral("large"), Pane::Large},
         {QStringLiteral("dragon"), Pane::Dragon},      {QStringLiteral("task-log"), Pane::TaskLog},
-        {QStringLiteral("task-desc"), Pane::TaskDesc},
+        {QStringLiteral("task-desc"), Pane::TaskDesc}, {QStringLiteral("notice"), Pane::Notice},
+        {QStringLiteral("title"), Pane::Title},
     };
     if (arguments.size() < 2) {
         *error = QStringLiteral("missing PANE or FILE");

@@ -5,7 +5,7 @@
 
 // The command line of veltrane-render.
 struct RenderOptions {
-    enum class Pane { Classic, Large, Dragon, TaskLog, TaskDesc };
+    enum class Pane { Classic, Large, Dragon, TaskLog, TaskDesc, Notice, Title };
 
     Pane pane = Pane::Classic;
     QString file;

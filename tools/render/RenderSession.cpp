@@ -2,13 +2,19 @@
 
 #include <cstdio>
 
+#include "Label.h"
 #include "ListBox.h"
+#include "LoadedForm.h"
 #include "MessageBoxRecorder.h"
 #include "MessageBoxSink.h"
+#include "NoticePreview.h"
 #include "PictureBox.h"
 #include "PreviewPanes.h"
+#include "Resources.h"
 #include "TextBox.h"
 #include "TextFile.h"
+#include "TitlePreview.h"
+#include "xButton.h"
 
 int RenderSession::Run() {
     const auto text = TextFile::ReadAnsi(m_options.file);
@@ -19,8 +25,19 @@ int RenderSession::Run() {
     const MessageBoxRecorder messages(
         [](const MessageBox::Record& record) { Emit(QStringLiteral("message ") + record.text); });
     MessageBoxSink sink;
-    PreviewPanes previews({}, sink);
-    PictureBox* picture = PictureOf(previews, m_options.pane);
+    // The previews as the window's stored data builds them, on a window that is never shown.
+    QWidget window;
+    LoadedForm form(StoredForm::FromText(Resources::StoredFormText(QStringLiteral("form1"))),
+                    &window);
+    PreviewPanes previews(form, sink);
+    PictureBox* const notice = form.Require<PictureBox>(QStringLiteral("Picture6"));
+    PictureBox* const titlePicture = form.Require<PictureBox>(QStringLiteral("Picture7"));
+    Label* const title = form.Require<Label>(QStringLiteral("Label14"));
+    xButton* const titleButton = form.Require<xButton>(QStringLiteral("xButton3"));
+    PictureBox* picture = m_options.pane == RenderOptions::Pane::Notice ? notice
+                          : m_options.pane == RenderOptions::Pane::Title
+                              ? titlePicture
+                              : PictureOf(previews, m_options.pane);
     WatchPicture(picture);
     WatchList(previews.List1, QStringLiteral("List1"));
     WatchList(previews.List2, QStringLiteral("List2"));
@@ -46,8 +63,14 @@ int RenderSession::Run() {
                 return previews.ShowTaskLog(editor.Text());
             case Pane::TaskDesc:
                 return previews.ShowTaskDescription(editor.Text());
+            case Pane::Notice:
+                return ShowNotice(*notice, editor.Text());
+            case Pane::Title:
+                return;
         }
     });
+    // The title is shown by its button, as in the window; the label's lines are reported after.
+    QObject::connect(titleButton, &xButton::Click, [&] { PreviewTitle(editor.Text(), *title); });
     QObject::connect(previews.List1, &ListBox::Click,
                      [&] { previews.SelectClassicSection(previews.List1->ListIndex()); });
     QObject::connect(previews.List2, &ListBox::Click,
@@ -56,6 +79,11 @@ int RenderSession::Run() {
                      [&] { previews.FollowDragonLink(editor.Text()); });
 
     editor.SetText(*text);
+    if (m_options.pane == RenderOptions::Pane::Title) {
+        title->SetCaption(QString());
+        emit titleButton->Click();
+        EmitLabelLines(*title);
+    }
     ListBox* sectionList = m_options.pane == RenderOptions::Pane::Classic ? previews.List1
                            : m_options.pane == RenderOptions::Pane::Large ? previews.List2
                                                                           : nullptr;
@@ -65,7 +93,11 @@ int RenderSession::Run() {
 
     QObject::disconnect(picture, nullptr, nullptr, nullptr);
     std::fflush(stdout);
-    if (!m_options.png.isEmpty() && !picture->Image().save(m_options.png, "PNG")) {
+    // The title label lies over its picture as a window of its own.
+    const QImage shown = m_options.pane == RenderOptions::Pane::Title
+                             ? titlePicture->grab().toImage()
+                             : picture->Image();
+    if (!m_options.png.isEmpty() && !shown.save(m_options.png, "PNG")) {
         std::fprintf(stderr, "veltrane-render: cannot write %s\n", qPrintable(m_options.png));
         return 1;
     }
@@ -84,6 +116,8 @@ PictureBox* RenderSession::PictureOf(const PreviewPanes& previews, RenderOptions
         case Pane::TaskLog:
             return previews.Picture4;
         case Pane::TaskDesc:
+        case Pane::Notice:
+        case Pane::Title:
             return previews.Picture14;
     }
     return previews.Picture1;
@@ -98,6 +132,13 @@ void RenderSession::WatchPicture(PictureBox* picture) {
                                   .arg(y)
                                   .arg(QString::asprintf("%06X", color & 0xFFFFFFu), text));
                      });
+}
+
+void RenderSession::EmitLabelLines(const Label& label) {
+    QStringList lines = label.Caption().split(QStringLiteral("\r\n"));
+    if (lines.last().isEmpty()) lines.removeLast();
+    for (const QString& line : lines)
+        Emit(QStringLiteral("label ") + line);
 }
 
 void RenderSession::WatchList(ListBox* list, const QString& name) {

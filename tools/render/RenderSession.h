@@ -4,6 +4,7 @@
 
 #include "RenderOptions.h"
 
+class Label;
 class ListBox;
 class PictureBox;
 class PreviewPanes;
@@ -22,6 +23,8 @@ public:
 private:
     static PictureBox* PictureOf(const PreviewPanes& previews, RenderOptions::Pane pane);
     static void WatchPicture(PictureBox* picture);
+    // One "label" line for each line of the label's caption.
+    static void EmitLabelLines(const Label& label);
     static void WatchList(ListBox* list, const QString& name);
     static void WatchLinks(const SectionPane& pane);
     static void Emit(const QString& line);

@@ -1,4 +1,5 @@
-// veltrane-render: draws the preview of a script headlessly and reports every drawing event.
+// veltrane-render: draws the preview of a script, notice or title headlessly and reports every
+// drawing event.
 //
 //   veltrane-render PANE FILE [--select N] [--follow N] [--png OUT.png]
 
