@@ -3,6 +3,7 @@
 #include "FxFrame.h"
 #include "GalleryPages.h"
 #include "YCommand.h"
+#include "jcFrames.h"
 #include "safetabs.h"
 #include "xButton.h"
 
@@ -21,6 +22,10 @@ const QList<GalleryControl>& Controls() {
         {QStringLiteral("YCommand"), [](QWidget* parent) { return new YCommand(parent); },
          QSize(100, 34), [](UserControl* c, bool on) { static_cast<YCommand*>(c)->SetEnabled(on); },
          QStringLiteral("YCommand"), &BuildYCommandPage},
+        {QStringLiteral("jcFrames"), [](QWidget* parent) { return new jcFrames(parent); },
+         QSize(200, 100),
+         [](UserControl* c, bool on) { static_cast<jcFrames*>(c)->SetEnabled(on); },
+         QStringLiteral("jcFrames"), &BuildJcFramesPage},
     };
     return controls;
 }

@@ -7,3 +7,4 @@ QWidget* BuildSafetabsPage();
 QWidget* BuildFxFramePage();
 QWidget* BuildXButtonPage();
 QWidget* BuildYCommandPage();
+QWidget* BuildJcFramesPage();
