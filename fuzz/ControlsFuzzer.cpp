@@ -25,6 +25,7 @@
 #include "PropertyBag.h"
 #include "UserControl.h"
 #include "YCommand.h"
+#include "jcFrames.h"
 #include "safetabs.h"
 #include "xButton.h"
 
@@ -53,6 +54,28 @@ const QList<FuzzedControl>& Table() {
         {[](QWidget* p) { return new xButton(p); },
          {"Caption", "Enabled", "BackColor", "ForeColor", "focusRect", "skin", "Font", "float",
           "useIco", "icoWidth", "icoHeight", "ico0", "ico1", "ico2", "ico3", "m_check", "m_value"}},
+        {[](QWidget* p) { return new jcFrames(p); }, {"FrameColor",
+                                                      "BackColor",
+                                                      "FillColor",
+                                                      "TextBoxColor",
+                                                      "TxtBoxShadow",
+                                                      "Style",
+                                                      "RoundedCorner",
+                                                      "Enabled",
+                                                      "RoundedCornerTxtBox",
+                                                      "Caption",
+                                                      "TextBoxHeight",
+                                                      "TextColor",
+                                                      "Alignment",
+                                                      "IconAlignment",
+                                                      "Font",
+                                                      "Picture",
+                                                      "IconSize",
+                                                      "ThemeColor",
+                                                      "ColorFrom",
+                                                      "ColorTo",
+                                                      "HeaderStyle",
+                                                      "GradientHeaderStyle"}},
     };
     return table;
 }
