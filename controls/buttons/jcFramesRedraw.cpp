@@ -51,8 +51,11 @@ QString jcFrames::FitCaption(const QString& text, int width) const {
 
 FramePainters::Input jcFrames::PainterInput(const QString& shown) const {
     FramePainters::Input in;
-    in.colors = m_enabled ? FramePainters::ColorSet{m_frameColor,  m_textBoxColor, m_fillColor,
-                                                    m_theme.light, m_theme.mid,    m_theme.dark}
+    // Stored colours may still be system colours; the painters mix channels, so they get RGB.
+    const auto rgb = &jcFrames::TranslateColour;
+    in.colors = m_enabled ? FramePainters::ColorSet{rgb(m_frameColor), rgb(m_textBoxColor),
+                                                    rgb(m_fillColor),  rgb(m_theme.light),
+                                                    rgb(m_theme.mid),  rgb(m_theme.dark)}
                           : m_disabled;
     in.hasCaption = !shown.isEmpty();
     if (in.hasCaption) {

@@ -174,6 +174,13 @@ TEST(jcFrames, StoredValuesAreTakenAsStored) {
     EXPECT_EQ(f.At(100, 50), kHostBack);
     // A stored preset style does not bring its preset.
     EXPECT_EQ(f.frame.TextColor(), 0u);
+
+    // A stored system colour is drawn as its RGB value, also where colours are mixed (the
+    // caption box's shadow in style 2).
+    Frame g(QStringLiteral("fillcolor = uint 0x8000000F\nstyle = int 2\ntxtboxshadow = int 1\n"));
+    EXPECT_EQ(g.frame.FillColor(), Colors::kButtonFace);
+    EXPECT_EQ(g.At(100, 50), kHostBack);
+    EXPECT_EQ(g.At(100, 23), FrameCanvas::AverageColor(kHostBack, 0xA7A7A7));
 }
 
 TEST(jcFrames, ColourWritesTranslateAndNotify) {
