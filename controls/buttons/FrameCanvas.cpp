@@ -16,6 +16,24 @@ int ClampedSum(qint64 a, qint64 b) {
 }  // namespace
 
 void FrameCanvas::DrawLine(int x1, int y1, int x2, int y2, quint32 color) {
+    // Level and upright lines, the gradients' thousands among them, are filled as one-pixel
+    // rectangles: the same pixels as the pen's, from the start up to the end point.
+    x1 = Gdi::ClampCoord(x1);
+    y1 = Gdi::ClampCoord(y1);
+    x2 = Gdi::ClampCoord(x2);
+    y2 = Gdi::ClampCoord(y2);
+    if (y1 == y2) {
+        const Gdi::Rect span =
+            x1 <= x2 ? Gdi::Rect{x1, y1, x2, y1 + 1} : Gdi::Rect{x2 + 1, y1, x1 + 1, y1 + 1};
+        m_s.FillRect(span, color);
+        return;
+    }
+    if (x1 == x2) {
+        const Gdi::Rect span =
+            y1 <= y2 ? Gdi::Rect{x1, y1, x1 + 1, y2} : Gdi::Rect{x1, y2 + 1, x1 + 1, y1 + 1};
+        m_s.FillRect(span, color);
+        return;
+    }
     m_s.SelectPen({Gdi::PS_SOLID, 1, color});
     m_s.MoveToEx(x1, y1);
     m_s.LineTo(x2, y2);

@@ -44,6 +44,21 @@ TEST(FrameCanvas, OutlineOfOneByOneIsATwoByTwoBlock) {
                 << x << "," << y;
 }
 
+// Level and upright lines take a faster path; their pixels must stay the pen's.
+TEST(FrameCanvas, StraightLinesCoverThePensPixels) {
+    const QList<QLine> lines = {{5, 5, 40, 5},   {40, 6, 5, 6},    {7, 3, 7, 30}, {9, 30, 9, 3},
+                                {-9, 8, 500, 8}, {11, 50, 11, -4}, {3, 3, 3, 3},  {2, 4, 30, 20}};
+    for (const QLine& l : lines) {
+        Canvas fast(60, 40);
+        fast.canvas.DrawLine(l.x1(), l.y1(), l.x2(), l.y2(), kFrame);
+        Canvas pen(60, 40);
+        pen.surface.SelectPen({Gdi::PS_SOLID, 1, kFrame});
+        pen.surface.MoveToEx(l.x1(), l.y1());
+        pen.surface.LineTo(l.x2(), l.y2());
+        EXPECT_EQ(fast.surface.image(), pen.surface.image()) << l.x1() << "," << l.y1();
+    }
+}
+
 TEST(FrameCanvas, ChannelMeansAndBlendStepsRoundHalvesToEven) {
     EXPECT_EQ(FrameCanvas::AverageColor(0x000001, 0x000000), 0x000000u);  // 0.5 -> 0
     EXPECT_EQ(FrameCanvas::AverageColor(0x000001, 0x000002), 0x000002u);  // 1.5 -> 2
