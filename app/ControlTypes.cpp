@@ -6,11 +6,11 @@
 #include "Label.h"
 #include "ListBox.h"
 #include "PictureBox.h"
-#include "PlaceholderControl.h"
 #include "PropertyBag.h"
 #include "TextBox.h"
 #include "YCombo.h"
 #include "YCommand.h"
+#include "jcFrames.h"
 #include "safetabs.h"
 #include "xButton.h"
 
@@ -59,7 +59,7 @@ constexpr std::array kTypes = {
     Custom<FxFrame>("FxFrame"),
     Custom<YCommand>("YCommand"),
     Custom<xButton>("xButton"),
-    Custom<PlaceholderControl>("jcFrames"),
+    Custom<jcFrames>("jcFrames"),
     Custom<YCombo>("YCombo"),
     Plain<TextBox>("TextBox"),
     Plain<ListBox>("ListBox"),
