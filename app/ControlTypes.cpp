@@ -55,16 +55,11 @@ constexpr ControlType Plain(const char* name) {
 }
 
 constexpr std::array kTypes = {
-    Custom<safetabs>("safetabs"),
-    Custom<FxFrame>("FxFrame"),
-    Custom<YCommand>("YCommand"),
-    Custom<xButton>("xButton"),
-    Custom<jcFrames>("jcFrames"),
-    Custom<YCombo>("YCombo"),
-    Plain<TextBox>("TextBox"),
-    Plain<ListBox>("ListBox"),
-    Plain<Label>("Label"),
-    ControlType{"PictureBox", &Create<PictureBox>, &LoadPicture},
+    Custom<safetabs>("safetabs"), Custom<FxFrame>("FxFrame"),
+    Custom<YCommand>("YCommand"), Custom<xButton>("xButton"),
+    Custom<jcFrames>("jcFrames"), Custom<YCombo>("YCombo"),
+    Plain<TextBox>("TextBox"),    Plain<ListBox>("ListBox"),
+    Plain<Label>("Label"),        ControlType{"PictureBox", &Create<PictureBox>, &LoadPicture},
 };
 
 }  // namespace
