@@ -6,11 +6,11 @@
 #include "Label.h"
 #include "ListBox.h"
 #include "PictureBox.h"
-#include "PlaceholderControl.h"
 #include "PropertyBag.h"
 #include "TextBox.h"
 #include "YCombo.h"
 #include "YCommand.h"
+#include "jcFrames.h"
 #include "safetabs.h"
 #include "xButton.h"
 
@@ -55,16 +55,11 @@ constexpr ControlType Plain(const char* name) {
 }
 
 constexpr std::array kTypes = {
-    Custom<safetabs>("safetabs"),
-    Custom<FxFrame>("FxFrame"),
-    Custom<YCommand>("YCommand"),
-    Custom<xButton>("xButton"),
-    Custom<PlaceholderControl>("jcFrames"),
-    Custom<YCombo>("YCombo"),
-    Plain<TextBox>("TextBox"),
-    Plain<ListBox>("ListBox"),
-    Plain<Label>("Label"),
-    ControlType{"PictureBox", &Create<PictureBox>, &LoadPicture},
+    Custom<safetabs>("safetabs"), Custom<FxFrame>("FxFrame"),
+    Custom<YCommand>("YCommand"), Custom<xButton>("xButton"),
+    Custom<jcFrames>("jcFrames"), Custom<YCombo>("YCombo"),
+    Plain<TextBox>("TextBox"),    Plain<ListBox>("ListBox"),
+    Plain<Label>("Label"),        ControlType{"PictureBox", &Create<PictureBox>, &LoadPicture},
 };
 
 }  // namespace

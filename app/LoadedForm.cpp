@@ -1,8 +1,8 @@
 #include "LoadedForm.h"
 
 #include <QIcon>
-#include <QLoggingCategory>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QPalette>
 
 #include "Colors.h"
@@ -37,7 +37,8 @@ void Place(QWidget* control, const QRect& twips) {
 }  // namespace
 
 LoadedForm::LoadedForm(const StoredForm& data, QWidget* window) : m_window(window) {
-    for (const QString& problem : data.problems) NoteProblem(problem);
+    for (const QString& problem : data.problems)
+        NoteProblem(problem);
     m_ambient = UserControl::DefaultAmbient();
     if (!data.name.isEmpty()) m_window->setObjectName(data.name);
     ApplyFormProperties(data.properties);

@@ -28,6 +28,7 @@
 #include "UserControl.h"
 #include "YCombo.h"
 #include "YCommand.h"
+#include "jcFrames.h"
 #include "safetabs.h"
 #include "xButton.h"
 
@@ -97,6 +98,28 @@ const QList<FuzzedControl>& Table() {
           "Style",     "CheckSize",     "relItemLeft", "relItemTop",     "relLeft",
           "relTop",    "IconSize",      "BigIconSize", "ItemHeight",     "clrCheckBoxFrame"},
          &FillCombo},
+        {[](QWidget* p) { return new jcFrames(p); }, {"FrameColor",
+                                                      "BackColor",
+                                                      "FillColor",
+                                                      "TextBoxColor",
+                                                      "TxtBoxShadow",
+                                                      "Style",
+                                                      "RoundedCorner",
+                                                      "Enabled",
+                                                      "RoundedCornerTxtBox",
+                                                      "Caption",
+                                                      "TextBoxHeight",
+                                                      "TextColor",
+                                                      "Alignment",
+                                                      "IconAlignment",
+                                                      "Font",
+                                                      "Picture",
+                                                      "IconSize",
+                                                      "ThemeColor",
+                                                      "ColorFrom",
+                                                      "ColorTo",
+                                                      "HeaderStyle",
+                                                      "GradientHeaderStyle"}},
     };
     return table;
 }

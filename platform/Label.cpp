@@ -8,6 +8,8 @@
 
 Label::Label(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
+    // A caption wider than the label breaks into lines at its width.
+    setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetBackStyle(BackStyle::Transparent);
 }

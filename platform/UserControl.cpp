@@ -184,9 +184,21 @@ void UserControl::Refresh() {
     update();
 }
 
+void UserControl::SetWindowRegion(const std::optional<Gdi::Region>& region) {
+    if (region == m_windowRegion) return;
+    m_windowRegion = region;
+    Refresh();
+}
+
 void UserControl::UpdateMask() {
     if (m_backStyle != BackStyle::Transparent) {
-        if (!mask().isEmpty()) clearMask();
+        if (m_windowRegion) {
+            // An empty shape would show the whole widget; a region outside it shows nothing.
+            const QRegion shape = m_windowRegion->toQRegion();
+            setMask(shape.isEmpty() ? QRegion(-1, -1, 1, 1) : shape);
+        } else if (!mask().isEmpty()) {
+            clearMask();
+        }
         return;
     }
     const QImage& source = m_maskPicture.isNull() ? surface().image() : m_maskPicture;
@@ -194,6 +206,7 @@ void UserControl::UpdateMask() {
     const QImage bits =
         source.convertToFormat(QImage::Format_RGB32).createMaskFromColor(key, Qt::MaskInColor);
     QRegion region(QBitmap::fromImage(bits));
+    if (m_windowRegion) region &= m_windowRegion->toQRegion();
     // An empty mask would show the whole widget; a region outside it shows nothing.
     if (region.isEmpty()) region = QRegion(-1, -1, 1, 1);
     setMask(region);

@@ -94,6 +94,11 @@ public:
     const QImage& MaskPicture() const { return m_maskPicture; }
     void SetMaskPicture(const QImage& picture);
 
+    // The window's shape: only the region's pixels show (contained controls are cut to it
+    // too). nullopt is the whole rectangle.
+    const std::optional<Gdi::Region>& WindowRegion() const { return m_windowRegion; }
+    void SetWindowRegion(const std::optional<Gdi::Region>& region);
+
     // Shows the surface's current image (and renews the see-through mask).
     void Refresh();
 
@@ -198,6 +203,7 @@ private:
     BackStyle m_backStyle = BackStyle::Opaque;
     quint32 m_maskColor = Colors::kButtonFace;
     QImage m_maskPicture;
+    std::optional<Gdi::Region> m_windowRegion;
     QString m_accessKeys;
     QList<int> m_shortcutIds;
     bool m_clickPending = false;  // left button went down here; its release may click

@@ -22,7 +22,7 @@ public:
     QString Caption() const { return m_caption; }
     void SetCaption(const QString& caption);  // stored without surrounding spaces
     bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool enabled);
+    Q_INVOKABLE void SetEnabled(bool enabled);
     QFont Font() const { return m_font; }
     void SetFont(const QFont& font);
     // The background of the composed faces (seen where the float flag leaves the normal face

@@ -51,7 +51,7 @@ public:
     int DrawWidth() const { return m_drawWidth; }
     void SetDrawWidth(int width);
     bool Enabled() const { return m_enabled; }
-    void SetEnabled(bool on);
+    Q_INVOKABLE void SetEnabled(bool on);
     QString Caption() const { return m_caption; }
     void SetCaption(const QString& caption);
     bool OpreFix() const { return m_opreFix; }

@@ -36,7 +36,7 @@ public:
     int LabelBlank() const { return m_sizes.labelBlank; }
     bool SetLabelBlank(int blank);
     bool Enabled() const { return m_enabled; }
-    void SetEnabled(bool enabled);
+    Q_INVOKABLE void SetEnabled(bool enabled);
 
     QStringList Captions() const { return m_captions; }
     int HoverTab() const { return m_hoverTab; }

@@ -31,7 +31,7 @@ public:
     void SetCaption(const QString& caption);
     // Disabled: normal colours, embossed caption, no events; the window still gets the mouse.
     bool Enabled() const { return m_enabled; }
-    void SetEnabled(bool enabled);
+    Q_INVOKABLE void SetEnabled(bool enabled);
     // Write-only in the stored data: the icon is never saved.
     void SetIcon(const QImage& icon);
     bool HasIcon() const { return !m_icon.isNull(); }

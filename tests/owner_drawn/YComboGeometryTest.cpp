@@ -146,7 +146,7 @@ TEST(ComboItemStoreTest, PreallocationFillsSlotsThenGrows) {
     EXPECT_EQ(store.At(3)->text, "d");
     EXPECT_EQ(store.At(4), nullptr);
     EXPECT_TRUE(store.Remove(0));
-    EXPECT_EQ(store.Count(), 2);
-    EXPECT_FALSE(store.Remove(2));
+    EXPECT_EQ(store.Count(), 3);
+    EXPECT_FALSE(store.Remove(3));
     EXPECT_FALSE(store.Remove(-1));
 }

@@ -294,6 +294,27 @@ TEST(UserControlTest, TransparentBackStyleCutsOutTheMaskColor) {
     EXPECT_TRUE(control.mask().isEmpty());
 }
 
+TEST(UserControlTest, WindowRegionShapesTheControlAlsoWhenTransparent) {
+    ProbeControl control;
+    control.SetSizeTwips(150, 150);  // 10 x 10
+    control.SetWindowRegion(Gdi::Region::FromRect({2, 2, 8, 8}));
+    EXPECT_EQ(control.mask(), QRegion(2, 2, 6, 6));
+    // Transparent: the mask colour cuts further inside the shape.
+    control.surface().image().fill(qRgb(255, 255, 255));
+    control.surface().image().setPixel(3, 3, qRgb(255, 0, 0));
+    control.SetMaskColor(Colors::Rgb(255, 0, 0));
+    control.SetBackStyle(BackStyle::Transparent);
+    EXPECT_FALSE(control.mask().contains(QPoint(3, 3)));
+    EXPECT_TRUE(control.mask().contains(QPoint(4, 4)));
+    EXPECT_FALSE(control.mask().contains(QPoint(9, 9)));
+    control.SetBackStyle(BackStyle::Opaque);
+    // An empty shape shows nothing rather than everything.
+    control.SetWindowRegion(Gdi::Region());
+    EXPECT_TRUE(control.mask().intersected(control.rect()).isEmpty());
+    control.SetWindowRegion(std::nullopt);
+    EXPECT_TRUE(control.mask().isEmpty());
+}
+
 // ---- Children as the container sees them ---------------------------------------------------
 
 TEST(UserControlTest, ContainedControlsKeepTopHelpIdAndTabStop) {

@@ -4,6 +4,7 @@
 #include "GalleryPages.h"
 #include "YCombo.h"
 #include "YCommand.h"
+#include "jcFrames.h"
 #include "safetabs.h"
 #include "xButton.h"
 
@@ -28,6 +29,10 @@ const QList<GalleryControl>& Controls() {
          QStringLiteral("YCombo"), &BuildYComboPage,
          [](UserControl* c, const QString& text) { static_cast<YCombo*>(c)->AddItem(text); },
          [](UserControl* c) { return c->grab().toImage(); }},
+        {QStringLiteral("jcFrames"), [](QWidget* parent) { return new jcFrames(parent); },
+         QSize(200, 100),
+         [](UserControl* c, bool on) { static_cast<jcFrames*>(c)->SetEnabled(on); },
+         QStringLiteral("jcFrames"), &BuildJcFramesPage},
     };
     return controls;
 }

@@ -8,3 +8,4 @@ QWidget* BuildFxFramePage();
 QWidget* BuildXButtonPage();
 QWidget* BuildYCommandPage();
 QWidget* BuildYComboPage();
+QWidget* BuildJcFramesPage();
