@@ -8,6 +8,8 @@
 // Stands in for the file dialog while it lives: records every request and answers with the
 // given paths in turn ("" once they run out, as if cancelled). Each answer takes msPerAnswer of
 // manual clock time, as a person would; 0 makes every dialog look as if it was never shown.
+// Use it on manual time (Clock::UseManualTime): on real time the answer comes back at once, so
+// every dialog is shown twice and takes two answers.
 class FileDialogStub {
 public:
     explicit FileDialogStub(QStringList answers = {}, qint64 msPerAnswer = 1000);
