@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "Clock.h"
+#include "CodePage.h"
 #include "ColorListMod.h"
+#include "FileDialogStub.h"
 #include "FontSetup.h"
 #include "Label.h"
 #include "ListBox.h"
@@ -192,6 +197,46 @@ TEST_F(MainWindowLayoutTest, ClickingThePreviewButtonShowsTheSampleTitle) {
     EXPECT_TRUE(lines[1].contains("*<★号令天下☆>*"));
     EXPECT_TRUE(lines[2].contains("*武林盟主*"));
     EXPECT_TRUE(lines[3].contains("*天下之首一统天下*"));
+}
+
+TEST_F(MainWindowLayoutTest, FileButtonsOpenIntoAndSaveTheirOwnEditors) {
+    Clock::UseManualTime(1000);
+    QTemporaryDir dir;
+    form1 window(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const struct {
+        const char* open;
+        const char* save;
+        TextBox* editor;
+        int outer, inner;  // the tabs that show the buttons
+    } pairs[] = {{"YCommand1", "YCommand2", window.Text1, 0, 0},
+                 {"YCommand5", "YCommand6", window.Text2, 0, 1},
+                 {"YCommand9", "YCommand10", window.Text3, 0, 2},
+                 {"YCommand3", "YCommand4", window.Text4, 2, 0}};
+    for (const auto& [open, save, editor, outer, inner] : pairs) {
+        window.safetabs1->SetActiveTab(outer);
+        window.safetabs2->SetActiveTab(inner);
+        const QString path = dir.filePath(QString::fromLatin1(open));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(CodePage::FromUnicode(QStringLiteral("[@main]\r\n中")));
+        file.close();
+        {
+            const FileDialogStub dialog({path});
+            UserClick(window.Controls().Find(QString::fromLatin1(open)));
+        }
+        EXPECT_EQ(editor->Text(), "[@main]\r\n中") << open;
+        {
+            const FileDialogStub dialog({path});
+            UserClick(window.Controls().Find(QString::fromLatin1(save)));
+        }
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(CodePage::ToUnicode(saved.readAll()), "[@main]\r\n中\r\n") << save;
+    }
+    EXPECT_TRUE(m_messages.records().isEmpty());
+    Clock::UseSystemTime();
 }
 
 TEST_F(MainWindowLayoutTest, ButtonsWithoutAnActionDoNothing) {
