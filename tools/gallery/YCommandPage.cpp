@@ -97,8 +97,7 @@ QWidget* BuildYCommandPage() {
     place(QRect(kLeft, y, kWidth, 44), Stored(QStringLiteral("一行标题"), base));
     place(QRect(kLeft + kColumnStep, y, kWidth, 44),
           Stored(QStringLiteral("第一行\\r\\n第二行"), base));
-    place(QRect(kLeft + 2 * kColumnStep, y, 60, 44),
-          Stored(QStringLiteral("自动换行标题"), base));
+    place(QRect(kLeft + 2 * kColumnStep, y, 60, 44), Stored(QStringLiteral("自动换行标题"), base));
     place(QRect(kLeft + 3 * kColumnStep, y, kWidth, 44),
           Stored(QStringLiteral("禁用\\r\\n两行"), base, QStringLiteral("enabled = bool false\n")));
     PlaceNote(page, QStringLiteral("one line / CR LF / narrow / disabled, two lines"),
