@@ -41,7 +41,7 @@ int ShiftOf(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 YCombo::YCombo(QWidget* parent)
-    : UserControl(parent),
+    : OwnerDrawnControl(parent),
       m_tmrIsLbuttonDown(kRepeatMs),
       m_tmrPrompt(kPromptDelayMs),
       m_tmrInit(kInitDelayMs),

@@ -7,7 +7,7 @@
 
 #include "ColorBlend.h"
 #include "ComboItemStore.h"
-#include "SubclassClient.h"
+#include "OwnerDrawnControl.h"
 #include "Timer.h"
 #include "UserControl.h"
 #include "WindowHook.h"
@@ -22,7 +22,7 @@ class YComboPrompt;
 // closes it again. Items have a text, a small and a big icon and a check state. The control
 // paints itself through a hook on its own window and takes clicks and keys from the ordinary
 // mouse and key events.
-class YCombo : public UserControl, public SubclassClient {
+class YCombo : public OwnerDrawnControl {
     Q_OBJECT
 public:
     using ScrollPart = YComboGeometry::ScrollPart;
@@ -163,8 +163,6 @@ protected:
     void ReadProperties(const PropertyBag& bag) override;
     void ApplyProperties() override;
     void WriteProperties(PropertyBag& bag) override;
-    void Redraw() override;
-    void OnPaint() override;
     void OnResize() override;
     void OnMouseDown(int button, int shift, float x, float y) override;
     void OnMouseMove(int buttons, int shift, float x, float y) override;
@@ -178,9 +176,9 @@ private:
     void BuildParts();
     void StyleTextBox();
     void AttachHooks();
-    void Invalidate();
-    void PaintWindow();
-    void Draw(Surface* dc) const;
+    void Draw(Surface* dc) const override;
+    QFont PaintFont() const override { return m_font; }
+    quint32 PaintForeColor() const override { return m_foreColor; }
     void DrawRows(Surface* dc) const;
     void DrawRowContent(Surface* dc, const Gdi::Rect& row, const ComboItemStore::Item& item) const;
     void DrawCheckBox(Surface* dc, const Gdi::Rect& row, bool checked) const;

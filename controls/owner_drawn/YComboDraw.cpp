@@ -178,35 +178,3 @@ void YCombo::DrawScrollButton(Surface* dc, const Gdi::Rect& outer, ScrollPart pa
 }
 
 // ---- Paint cycle -----------------------------------------------------------------------------
-
-void YCombo::Invalidate() {
-    if (UserMode()) {
-        update();
-        return;
-    }
-    Redraw();
-    Refresh();
-}
-
-void YCombo::Redraw() {
-    if (UserMode()) {
-        update();
-        return;
-    }
-    Surface& dc = surface();
-    dc.SetBkMode(Gdi::TRANSPARENT);
-    dc.SetTextColor(Colors::TranslateColor(m_foreColor));
-    dc.SelectFont(PaintCycle::CreateFontFromObject(m_font));
-    Draw(&dc);
-}
-
-void YCombo::OnPaint() {
-    if (!UserMode()) Redraw();
-}
-
-void YCombo::PaintWindow() {
-    PaintCycle::PaintControl(surface(), size(), m_font, m_foreColor,
-                             [this](Surface* dc) { Draw(dc); });
-    QPainter painter(this);
-    painter.drawImage(0, 0, surface().image());
-}

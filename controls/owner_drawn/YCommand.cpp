@@ -12,7 +12,7 @@
 using namespace WindowMessages;
 
 YCommand::YCommand(QWidget* parent)
-    : UserControl(parent), m_tmrIsLeave(kLeaveIntervalMs), m_hook(this) {
+    : OwnerDrawnControl(parent), m_tmrIsLeave(kLeaveIntervalMs), m_hook(this) {
     m_font = Ambient().Font;
     connect(&m_tmrIsLeave, &Timer::Tick, this, &YCommand::OnLeaveTimer);
 }
@@ -222,35 +222,3 @@ void YCommand::OnLeaveTimer() {
 }
 
 // ---- Painting --------------------------------------------------------------------------------
-
-void YCommand::Invalidate() {
-    if (UserMode()) {
-        update();
-        return;
-    }
-    Redraw();
-    Refresh();
-}
-
-void YCommand::Redraw() {
-    if (UserMode()) {
-        update();
-        return;
-    }
-    Surface& dc = surface();
-    dc.SetBkMode(Gdi::TRANSPARENT);
-    dc.SetTextColor(Colors::TranslateColor(m_foreColor));
-    dc.SelectFont(PaintCycle::CreateFontFromObject(m_font));
-    Draw(&dc);
-}
-
-void YCommand::OnPaint() {
-    if (!UserMode()) Redraw();
-}
-
-void YCommand::PaintWindow() {
-    PaintCycle::PaintControl(surface(), size(), m_font, m_foreColor,
-                             [this](Surface* dc) { Draw(dc); });
-    QPainter painter(this);
-    painter.drawImage(0, 0, surface().image());
-}

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-#include "SubclassClient.h"
+#include "OwnerDrawnControl.h"
 #include "Timer.h"
 #include "UserControl.h"
 #include "WindowHook.h"
@@ -14,7 +14,7 @@
 // one base colour, an optional icon at the left and a centred or wrapped caption. In a live
 // program it paints itself and follows the mouse through hooks on its own window; in a designer
 // it draws in the ordinary paint event.
-class YCommand : public UserControl, public SubclassClient {
+class YCommand : public OwnerDrawnControl {
     Q_OBJECT
 public:
     static constexpr quint32 kDefaultBase = Colors::Rgb(70, 190, 247);
@@ -70,14 +70,12 @@ protected:
     void ReadProperties(const PropertyBag& bag) override;
     void ApplyProperties() override;
     void WriteProperties(PropertyBag& bag) override;
-    void Redraw() override;
-    void OnPaint() override;
 
 private:
     void AttachHooks();
-    void Invalidate();
-    void PaintWindow();
-    void Draw(Surface* dc) const;
+    void Draw(Surface* dc) const override;
+    QFont PaintFont() const override { return m_font; }
+    quint32 PaintForeColor() const override { return m_foreColor; }
     void DrawCaption(Surface* dc) const;
     quint32 ParentBackColor() const;
     void OnLeaveTimer();
