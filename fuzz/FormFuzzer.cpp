@@ -99,7 +99,8 @@ void LoadForm(const QString& text, FuzzedDataProvider& data) {
     safetabs* tabs = form.Require<safetabs>(QStringLiteral("c3"));
     for (int n = data.ConsumeIntegralInRange(0, 3); n > 0; --n)
         tabs->SetActiveTab(data.ConsumeIntegralInRange(-1, 8));
-    if (data.ConsumeBool()) window.grab();
+    // The window as shown: an unshown widget would grab the box around all its children.
+    if (data.ConsumeBool()) window.grab(window.rect());
 }
 
 }  // namespace

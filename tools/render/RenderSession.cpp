@@ -95,7 +95,7 @@ int RenderSession::Run() {
     std::fflush(stdout);
     // The title label lies over its picture as a window of its own.
     const QImage shown = m_options.pane == RenderOptions::Pane::Title
-                             ? titlePicture->grab().toImage()
+                             ? titlePicture->grab(titlePicture->rect()).toImage()
                              : picture->Image();
     if (!m_options.png.isEmpty() && !shown.save(m_options.png, "PNG")) {
         std::fprintf(stderr, "veltrane-render: cannot write %s\n", qPrintable(m_options.png));
