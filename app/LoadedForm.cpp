@@ -73,8 +73,14 @@ void LoadedForm::ApplyFormProperties(const PropertyBag& bag) {
     palette.setColor(QPalette::Window, Colors::ToQColor(m_ambient.BackColor));
     m_window->setPalette(palette);
     m_window->setAutoFillBackground(true);
-    const QImage icon = bag.Read<QImage>(QStringLiteral("Icon"), QImage());
-    if (!icon.isNull()) m_window->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    // One "Icon" entry for each size the window's icon comes in.
+    QIcon icon;
+    for (int n = 0; n < bag.Count(); ++n) {
+        const QImage size = bag.Read<QImage>(QStringLiteral("Icon"), QImage());
+        if (size.isNull()) break;
+        icon.addPixmap(QPixmap::fromImage(size));
+    }
+    if (!icon.isNull()) m_window->setWindowIcon(icon);
 }
 
 void LoadedForm::Build(const StoredControl& stored) {

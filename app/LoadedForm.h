@@ -16,7 +16,8 @@
 class LoadedForm {
 public:
     // Builds onto window, which takes the form's own properties: "Caption", "ClientWidth" and
-    // "ClientHeight" (twips), "Font" (also the controls' ambient font), "BackColor", "Icon".
+    // "ClientHeight" (twips), "Font" (also the controls' ambient font), "BackColor", and "Icon"
+    // once for each size of the window's icon.
     LoadedForm(const StoredForm& data, QWidget* window);
 
     // The control of that name (matched without regard to case), or null.

@@ -47,6 +47,7 @@ TEST_F(MainWindowLayoutTest, StartsOnTheFirstTabsWithTheStoredWindow) {
         << window.Controls().Problems().join('\n').toStdString();
     EXPECT_EQ(window.windowTitle(), "Veltrane");
     EXPECT_EQ(window.size(), QSize(1236, 707));
+    EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {256, 256}}));
     EXPECT_EQ(window.safetabs1->activeTab(), 0);
     EXPECT_EQ(window.safetabs2->activeTab(), 0);
     EXPECT_EQ(window.safetabs1->Captions(), (QStringList{"NPC对话框", "人物封号", "Notice公告"}));
