@@ -1,10 +1,12 @@
 // Helpers shared by the window-art generators: seeded noise, colour mixing, textured panels,
-// bevelled frames, the red close button, a median-cut quantiser for the 8-bit images and saving.
+// bevelled frames, the red close button, a median-cut quantiser for the 8-bit images, saving,
+// and the program around a generator.
 // Everything is deterministic: the same seed always gives the same pixels.
 #pragma once
 
 #include <QColor>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -14,6 +16,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <tuple>
 
 namespace ArtKit {
@@ -331,6 +334,26 @@ inline bool Save(const QImage& image, const QDir& folder, const QString& name) {
     if (image.save(path, "PNG")) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
+}
+
+// A generator's whole program: no display needed, one argument (the output folder), and the
+// images as named pictures. Returns the exit status: 0 written, 1 a file not written, 2 usage.
+struct NamedImage {
+    QString name;
+    QImage image;
+};
+inline int RunGenerator(int argc, char** argv, const std::function<QList<NamedImage>()>& draw) {
+    // Drawing needs no display: the offscreen platform is enough, even on a desktop.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    for (const NamedImage& image : draw())
+        if (!Save(image.image, folder, image.name)) return 1;
+    return 0;
 }
 
 }  // namespace ArtKit

@@ -156,19 +156,11 @@ QImage NoticePanel() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Drawing needs no display: the offscreen platform is enough, even on a desktop.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const bool ok = Save(ToIndexed(StoneDialog(QSize(416, 176), 11)), folder,
-                         QStringLiteral("dialog_classic.png")) &&
-                    Save(ToIndexed(StoneDialog(QSize(416, 347), 21)), folder,
-                         QStringLiteral("dialog_large.png")) &&
-                    Save(ToIndexed(TaskDialog()), folder, QStringLiteral("dialog_task.png")) &&
-                    Save(ToIndexed(NoticePanel()), folder, QStringLiteral("notice_panel.png"));
-    return ok ? 0 : 1;
+    return RunGenerator(argc, argv, [] {
+        return QList<NamedImage>{
+            {QStringLiteral("dialog_classic.png"), ToIndexed(StoneDialog(QSize(416, 176), 11))},
+            {QStringLiteral("dialog_large.png"), ToIndexed(StoneDialog(QSize(416, 347), 21))},
+            {QStringLiteral("dialog_task.png"), ToIndexed(TaskDialog())},
+            {QStringLiteral("notice_panel.png"), ToIndexed(NoticePanel())}};
+    });
 }

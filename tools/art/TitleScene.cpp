@@ -199,13 +199,7 @@ QImage TitleScene() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Drawing needs no display: the offscreen platform is enough, even on a desktop.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    return Save(TitleScene(), folder, QStringLiteral("title_scene.png")) ? 0 : 1;
+    return RunGenerator(argc, argv, [] {
+        return QList<NamedImage>{{QStringLiteral("title_scene.png"), TitleScene()}};
+    });
 }

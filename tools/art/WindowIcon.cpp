@@ -189,16 +189,9 @@ QImage Icon(int size) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Drawing needs no display: the offscreen platform is enough, even on a desktop.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const bool ok = Save(Icon(256), folder, QStringLiteral("window_icon.png")) &&
-                    Save(Icon(32), folder, QStringLiteral("window_icon32.png")) &&
-                    Save(Icon(16), folder, QStringLiteral("window_icon16.png"));
-    return ok ? 0 : 1;
+    return RunGenerator(argc, argv, [] {
+        return QList<NamedImage>{{QStringLiteral("window_icon.png"), Icon(256)},
+                                 {QStringLiteral("window_icon32.png"), Icon(32)},
+                                 {QStringLiteral("window_icon16.png"), Icon(16)}};
+    });
 }
