@@ -58,15 +58,15 @@ int ButtonMask(Qt::MouseButtons buttons) {
     return mask;
 }
 
-int ShiftState(Qt::KeyboardModifiers modifiers) {
+}  // namespace
+
+int UserControl::ShiftStateOf(Qt::KeyboardModifiers modifiers) {
     int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= UserControl::kShiftMask;
-    if (modifiers & Qt::ControlModifier) shift |= UserControl::kCtrlMask;
-    if (modifiers & Qt::AltModifier) shift |= UserControl::kAltMask;
+    if (modifiers & Qt::ShiftModifier) shift |= kShiftMask;
+    if (modifiers & Qt::ControlModifier) shift |= kCtrlMask;
+    if (modifiers & Qt::AltModifier) shift |= kAltMask;
     return shift;
 }
-
-}  // namespace
 
 UserControl::UserControl(QWidget* parent)
     : QWidget(parent), m_surface(QWidget::size()), m_surfaceSize(QWidget::size()) {
@@ -342,19 +342,19 @@ void UserControl::mousePressEvent(QMouseEvent* event) {
     const int button = ButtonCode(event->button());
     if (button == kLeftButton) m_clickPending = true;
     const QPointF p = event->position();
-    OnMouseDown(button, ShiftState(event->modifiers()), float(p.x()), float(p.y()));
+    OnMouseDown(button, ShiftStateOf(event->modifiers()), float(p.x()), float(p.y()));
 }
 
 void UserControl::mouseMoveEvent(QMouseEvent* event) {
     const QPointF p = event->position();
-    OnMouseMove(ButtonMask(event->buttons()), ShiftState(event->modifiers()), float(p.x()),
+    OnMouseMove(ButtonMask(event->buttons()), ShiftStateOf(event->modifiers()), float(p.x()),
                 float(p.y()));
 }
 
 void UserControl::mouseReleaseEvent(QMouseEvent* event) {
     const int button = ButtonCode(event->button());
     const QPointF p = event->position();
-    OnMouseUp(button, ShiftState(event->modifiers()), float(p.x()), float(p.y()));
+    OnMouseUp(button, ShiftStateOf(event->modifiers()), float(p.x()), float(p.y()));
     if (button != kLeftButton || !m_clickPending) return;
     m_clickPending = false;
     if (p.x() >= 0 && p.y() >= 0 && p.x() < width() && p.y() < height()) OnClick();
@@ -364,11 +364,11 @@ void UserControl::mouseDoubleClickEvent(QMouseEvent* event) {
     const int button = ButtonCode(event->button());
     if (button == kLeftButton) m_clickPending = false;
     const QPointF p = event->position();
-    OnDblClick(button, ShiftState(event->modifiers()), float(p.x()), float(p.y()));
+    OnDblClick(button, ShiftStateOf(event->modifiers()), float(p.x()), float(p.y()));
 }
 
 void UserControl::keyPressEvent(QKeyEvent* event) {
-    const int shift = ShiftState(event->modifiers());
+    const int shift = ShiftStateOf(event->modifiers());
     OnKeyDown(VirtualKeyCode(event->key()), shift);
     if (!event->text().isEmpty()) OnKeyPress(event->text().at(0).unicode());
     event->accept();
@@ -377,6 +377,6 @@ void UserControl::keyPressEvent(QKeyEvent* event) {
 void UserControl::keyReleaseEvent(QKeyEvent* event) {
     // Auto-repeat repeats the key-down only.
     if (!event->isAutoRepeat())
-        OnKeyUp(VirtualKeyCode(event->key()), ShiftState(event->modifiers()));
+        OnKeyUp(VirtualKeyCode(event->key()), ShiftStateOf(event->modifiers()));
     event->accept();
 }

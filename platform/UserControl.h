@@ -44,6 +44,9 @@ public:
     static constexpr int kAltMask = 4;
 
     explicit UserControl(QWidget* parent = nullptr);
+
+    // The shift state (kShiftMask, kCtrlMask, kAltMask) of the keyboard modifiers.
+    static int ShiftStateOf(Qt::KeyboardModifiers modifiers);
     ~UserControl() override;
 
     // ---- Life cycle, run by the host ----

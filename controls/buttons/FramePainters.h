@@ -4,13 +4,23 @@
 #include <optional>
 
 #include "FrameCanvas.h"
+#include "Raster.h"
 #include "Region.h"
+#include "Rounding.h"
 
 // The nine painters of the group frame, one per Style. Each draws the whole frame on a cleared
 // surface and reports where the caption goes and, for some styles, the icon.
 namespace FramePainters {
 
 constexpr int kStyleCount = 9;
+
+// Whole-pixel sums and roundings that cannot overflow, whatever a stored size holds.
+inline int Sum(qint64 a, qint64 b) {
+    return Gdi::ClampCoord(a + b);
+}
+inline int Round(double v) {
+    return Gdi::ClampCoord(RoundHalfEven(v));
+}
 constexpr int kMargin = 3;
 constexpr int kIndent = 15;
 constexpr int kGap = 6;

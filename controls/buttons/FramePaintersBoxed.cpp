@@ -15,15 +15,6 @@ constexpr quint32 kShadowGrey = 0xA7A7A7;
 constexpr int kCornerDiameter = 10;
 constexpr double kGlassFactor = 2.01;
 
-// Whole-pixel sums that cannot overflow, whatever a stored height holds.
-int Sum(qint64 a, qint64 b) {
-    return Gdi::ClampCoord(a + b);
-}
-
-int Round(double v) {
-    return Gdi::ClampCoord(RoundHalfEven(v));
-}
-
 qint16 Short(double v) {
     return qint16(qBound(-32768, RoundHalfEven(v), 32767));
 }

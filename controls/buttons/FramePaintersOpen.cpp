@@ -16,14 +16,6 @@ constexpr int kPanelCorner = 9;
 constexpr int kMinTabWidth = 100;
 constexpr double kPanelGlassFactor = 2.03;
 
-int Sum(qint64 a, qint64 b) {
-    return Gdi::ClampCoord(a + b);
-}
-
-int Round(double v) {
-    return Gdi::ClampCoord(RoundHalfEven(v));
-}
-
 // The tab of styles 5 and 6: at least 100 pixels wide, and never closer than 15 pixels to the
 // right edge.
 struct Tab {

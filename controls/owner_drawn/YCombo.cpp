@@ -30,14 +30,6 @@ bool InRange(int value, int low, int high) {
     return value >= low && value <= high;
 }
 
-int ShiftOf(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= UserControl::kShiftMask;
-    if (modifiers & Qt::ControlModifier) shift |= UserControl::kCtrlMask;
-    if (modifiers & Qt::AltModifier) shift |= UserControl::kAltMask;
-    return shift;
-}
-
 }  // namespace
 
 YCombo::YCombo(QWidget* parent)
@@ -445,7 +437,7 @@ bool YCombo::eventFilter(QObject* watched, QEvent* event) {
             // The part's own handling still runs, but a key it ignores must not travel up to
             // this control and be handled twice.
             auto* key = static_cast<QKeyEvent*>(event);
-            OnKeyDown(VirtualKeyCode(key->key()), ShiftOf(key->modifiers()));
+            OnKeyDown(VirtualKeyCode(key->key()), ShiftStateOf(key->modifiers()));
             static_cast<QObject*>(watched)->event(event);
             event->accept();
             return true;
