@@ -1,6 +1,6 @@
 #include "StoredForm.h"
 
-#include <limits>
+#include "Resources.h"
 
 namespace {
 
@@ -8,24 +8,16 @@ namespace {
 // downstream never overflows.
 constexpr qint64 kPlaceLimit = 10'000'000;
 
+// A whole 32-bit number; false for anything else, a number out of range included.
 bool ParseInt(QStringView word, int* out) {
     bool ok = false;
-    const qint64 value = word.toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        return false;
-    *out = int(value);
-    return true;
+    const int value = word.toInt(&ok);
+    if (ok) *out = value;
+    return ok;
 }
 
 int ClampPlace(int twips) {
     return int(qBound(-kPlaceLimit, qint64(twips), kPlaceLimit));
-}
-
-QList<QStringView> Words(QStringView line) {
-    QList<QStringView> words;
-    for (QStringView word : line.tokenize(u' ', Qt::SkipEmptyParts))
-        words.append(word);
-    return words;
 }
 
 // "control TYPE NAME in CONTAINER at L T W H [code N] [tabstop true|false]"
@@ -76,7 +68,7 @@ StoredForm StoredForm::FromText(QStringView text) {
         ++lineNumber;
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#')) continue;
-        const QList<QStringView> words = Words(line);
+        const QList<QStringView> words = line.split(u' ', Qt::SkipEmptyParts);
         if (words[0] == u"end" && words.size() == 1) {
             if (block == Block::None)
                 form.problems.append(Problem(lineNumber, "end outside a block"));
@@ -111,4 +103,8 @@ StoredForm StoredForm::FromText(QStringView text) {
     }
     closeBlock();
     return form;
+}
+
+StoredForm StoredForm::FromResource(const QString& name) {
+    return FromText(Resources::StoredFormText(name));
 }

@@ -41,4 +41,6 @@ struct StoredForm {
     QStringList problems;
 
     static StoredForm FromText(QStringView text);
+    // The data of the named window compiled into the program (for example "form1").
+    static StoredForm FromResource(const QString& name);
 };

@@ -15,9 +15,7 @@
 #include "xButton.h"
 
 form1::form1(bool withSamples, QWidget* parent) : QWidget(parent) {
-    const StoredForm data =
-        StoredForm::FromText(Resources::StoredFormText(QStringLiteral("form1")));
-    m_form = std::make_unique<LoadedForm>(data, this);
+    m_form = std::make_unique<LoadedForm>(StoredForm::FromResource(QStringLiteral("form1")), this);
     m_previews = std::make_unique<PreviewPanes>(*m_form, m_messages);
     FindControls();
     ConnectHandlers();

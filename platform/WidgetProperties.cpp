@@ -11,12 +11,11 @@ void ReadCommon(QWidget* widget, const PropertyBag& bag, QPalette::ColorRole for
                 QPalette::ColorRole backRole) {
     widget->setFont(bag.Read<QFont>(QStringLiteral("Font"), widget->font()));
     QPalette palette = widget->palette();
-    const QVariant fore = bag.ReadProperty(QStringLiteral("ForeColor"), QVariant::fromValue(0u));
-    if (bag.Contains(QStringLiteral("ForeColor")))
-        palette.setColor(foreRole, Colors::ToQColor(fore.value<quint32>()));
-    const QVariant back = bag.ReadProperty(QStringLiteral("BackColor"), QVariant::fromValue(0u));
-    if (bag.Contains(QStringLiteral("BackColor")))
-        palette.setColor(backRole, Colors::ToQColor(back.value<quint32>()));
+    const auto readColor = [&](const QString& key, QPalette::ColorRole role) {
+        if (bag.Contains(key)) palette.setColor(role, Colors::ToQColor(bag.Read<quint32>(key, 0u)));
+    };
+    readColor(QStringLiteral("ForeColor"), foreRole);
+    readColor(QStringLiteral("BackColor"), backRole);
     widget->setPalette(palette);
     widget->setEnabled(bag.Read<bool>(QStringLiteral("Enabled"), true));
 }

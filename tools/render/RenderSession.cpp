@@ -10,7 +10,6 @@
 #include "NoticePreview.h"
 #include "PictureBox.h"
 #include "PreviewPanes.h"
-#include "Resources.h"
 #include "TextBox.h"
 #include "TextFile.h"
 #include "TitlePreview.h"
@@ -27,17 +26,11 @@ int RenderSession::Run() {
     MessageBoxSink sink;
     // The previews as the window's stored data builds them, on a window that is never shown.
     QWidget window;
-    LoadedForm form(StoredForm::FromText(Resources::StoredFormText(QStringLiteral("form1"))),
-                    &window);
+    LoadedForm form(StoredForm::FromResource(QStringLiteral("form1")), &window);
     PreviewPanes previews(form, sink);
-    PictureBox* const notice = form.Require<PictureBox>(QStringLiteral("Picture6"));
-    PictureBox* const titlePicture = form.Require<PictureBox>(QStringLiteral("Picture7"));
     Label* const title = form.Require<Label>(QStringLiteral("Label14"));
     xButton* const titleButton = form.Require<xButton>(QStringLiteral("xButton3"));
-    PictureBox* picture = m_options.pane == RenderOptions::Pane::Notice ? notice
-                          : m_options.pane == RenderOptions::Pane::Title
-                              ? titlePicture
-                              : PictureOf(previews, m_options.pane);
+    PictureBox* picture = PictureOf(previews, form, m_options.pane);
     WatchPicture(picture);
     WatchList(previews.List1, QStringLiteral("List1"));
     WatchList(previews.List2, QStringLiteral("List2"));
@@ -64,7 +57,7 @@ int RenderSession::Run() {
             case Pane::TaskDesc:
                 return previews.ShowTaskDescription(editor.Text());
             case Pane::Notice:
-                return ShowNotice(*notice, editor.Text());
+                return ShowNotice(*picture, editor.Text());
             case Pane::Title:
                 return;
         }
@@ -95,7 +88,7 @@ int RenderSession::Run() {
     std::fflush(stdout);
     // The title label lies over its picture as a window of its own.
     const QImage shown = m_options.pane == RenderOptions::Pane::Title
-                             ? titlePicture->grab(titlePicture->rect()).toImage()
+                             ? picture->grab(picture->rect()).toImage()
                              : picture->Image();
     if (!m_options.png.isEmpty() && !shown.save(m_options.png, "PNG")) {
         std::fprintf(stderr, "veltrane-render: cannot write %s\n", qPrintable(m_options.png));
@@ -104,7 +97,8 @@ int RenderSession::Run() {
     return 0;
 }
 
-PictureBox* RenderSession::PictureOf(const PreviewPanes& previews, RenderOptions::Pane pane) {
+PictureBox* RenderSession::PictureOf(const PreviewPanes& previews, LoadedForm& form,
+                                     RenderOptions::Pane pane) {
     using Pane = RenderOptions::Pane;
     switch (pane) {
         case Pane::Classic:
@@ -116,9 +110,11 @@ PictureBox* RenderSession::PictureOf(const PreviewPanes& previews, RenderOptions
         case Pane::TaskLog:
             return previews.Picture4;
         case Pane::TaskDesc:
-        case Pane::Notice:
-        case Pane::Title:
             return previews.Picture14;
+        case Pane::Notice:
+            return form.Require<PictureBox>(QStringLiteral("Picture6"));
+        case Pane::Title:
+            return form.Require<PictureBox>(QStringLiteral("Picture7"));
     }
     return previews.Picture1;
 }

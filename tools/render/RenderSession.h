@@ -5,6 +5,7 @@
 #include "RenderOptions.h"
 
 class Label;
+class LoadedForm;
 class ListBox;
 class PictureBox;
 class PreviewPanes;
@@ -21,7 +22,8 @@ public:
     int Run();
 
 private:
-    static PictureBox* PictureOf(const PreviewPanes& previews, RenderOptions::Pane pane);
+    static PictureBox* PictureOf(const PreviewPanes& previews, LoadedForm& form,
+                                 RenderOptions::Pane pane);
     static void WatchPicture(PictureBox* picture);
     // One "label" line for each line of the label's caption.
     static void EmitLabelLines(const Label& label);
